@@ -1,0 +1,17 @@
+include(GoogleTest)
+
+# kelvaro_add_test(<name> SOURCES <files...> LIBRARIES <targets...> [GUI])
+# A GoogleTest executable whose cases CTest discovers one by one. GUI tests run on Qt's offscreen
+# platform so that no display is needed.
+function(kelvaro_add_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "GUI" "" "SOURCES;LIBRARIES")
+  add_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} kelvaro_options)
+  set(environment "")
+  if(arg_GUI)
+    list(APPEND environment QT_QPA_PLATFORM=offscreen)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${name} NO_PRETTY_VALUES DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${environment}")
+endfunction()

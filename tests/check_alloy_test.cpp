@@ -1,0 +1,245 @@
+#include "check_alloy.h"
+#include "commands.h"
+#include "form_description.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace kelvaro;
+
+namespace {
+
+// The user selects `element` in element list `list` (1 to 3); an empty text picks nothing.
+void pick(Kelvaro &form, std::size_t list, std::string_view element)
+{
+    if (element.empty())
+        return;
+    ListBox &box = form.List1.at(list);
+    for (Index i = 0; i < box.ListCount(); ++i) {
+        if (box.List(i) == element) {
+            box.setListIndex(i);
+            return;
+        }
+    }
+    throw std::invalid_argument("no element " + std::string(element));
+}
+
+void pickAll(Kelvaro &form, std::string_view first, std::string_view second,
+             std::string_view third = {})
+{
+    pick(form, 1, first);
+    pick(form, 2, second);
+    pick(form, 3, third);
+}
+
+void expectNoPicks(const Kelvaro &form)
+{
+    for (std::size_t list = 1; list <= 3; ++list)
+        EXPECT_EQ(form.List1[list].ListIndex(), noSelection) << "List1(" << list << ").ListIndex";
+}
+
+void expectNoAlloyButtonSelected(const Kelvaro &form)
+{
+    for (std::size_t k = 0; k < form.Option1.size(); ++k)
+        EXPECT_FALSE(form.Option1[k].Value) << "Option1(" << k << ").Value";
+}
+
+struct RuleCase
+{
+    std::string name;
+    std::string_view first, second, third;
+    Index alloy;
+    friend void PrintTo(const RuleCase &row, std::ostream *out) { *out << row.name; }
+};
+
+class Identification : public testing::TestWithParam<RuleCase>
+{
+};
+
+TEST_P(Identification, NamesTheAlloyOfThePicksAndClearsThem)
+{
+    const RuleCase &row = GetParam();
+    Kelvaro form = loadKelvaro();
+    pickAll(form, row.first, row.second, row.third);
+    const auto result = identifyAlloy(form);
+    EXPECT_EQ(result.alloy, row.alloy)
+        << "picks \"" << row.first << "\", \"" << row.second << "\", \"" << row.third << '"';
+    expectNoPicks(form);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckAlloy, Identification,
+    testing::Values(RuleCase {"Brass", "мед", "цинк", "", 6},
+                    RuleCase {"Bronze", "мед", "калай", "", 1},
+                    RuleCase {"Constantan", "мед", "никел", "", 5},
+                    RuleCase {"Steel", "желязо", "въглерод", "", 8},
+                    RuleCase {"AlpacaWinsOverBrass", "мед", "цинк", "никел", 0},
+                    RuleCase {"WhiteGold", "злато", "сребро", "никел", 2},
+                    RuleCase {"Galinstan", "галий", "индий", "калай", 3},
+                    RuleCase {"Kanthal", "желязо", "хром", "алуминий", 4},
+                    RuleCase {"Nichrome", "никел", "хром", "желязо", 7},
+                    RuleCase {"TibetanAlloy", "злато", "сребро", "мед", 9},
+                    RuleCase {"BrassWithAnotherThird", "мед", "цинк", "хром", 6},
+                    RuleCase {"BronzeWithAThird", "мед", "калай", "цинк", 1},
+                    RuleCase {"ConstantanWithAThird", "мед", "никел", "никел", 5},
+                    RuleCase {"SteelWithAThird", "желязо", "въглерод", "алуминий", 8},
+                    RuleCase {"BrassReversed", "цинк", "мед", "", -1},
+                    RuleCase {"NichromeReversed", "желязо", "хром", "никел", -1},
+                    RuleCase {"WhiteGoldWithoutThird", "злато", "сребро", "", -1},
+                    RuleCase {"SameElementTwice", "мед", "мед", "", -1},
+                    RuleCase {"FirstListOnly", "мед", "", "", -1},
+                    RuleCase {"SecondAndThirdOnly", "", "цинк", "никел", -1},
+                    RuleCase {"NothingPicked", "", "", "", -1}),
+    [](const testing::TestParamInfo<RuleCase> &info) { return info.param.name; });
+
+std::string report(const Kelvaro &form, Index alloy, std::string_view firstLine)
+{
+    return std::string(firstLine) + "\r\n" + form.List1[4].List(alloy) + "\r\n";
+}
+
+TEST(CheckReport, BrassHasTwoBlanksAfterTheColonAndCrLfTwice)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "мед", "цинк");
+    Command1_Click(form, 0);
+    EXPECT_EQ(form.Text1[0].Text, report(form, 6, "Елементи на сплавта месинг са:  мед, цинк"));
+    for (std::size_t k = 0; k < form.Option1.size(); ++k) {
+        const std::string expected = k == 6 ? "" : form.List1[0].List(static_cast<Index>(k));
+        EXPECT_EQ(form.Option1[k].Caption, expected) << "Option1(" << k << ").Caption";
+    }
+    expectNoPicks(form);
+}
+
+TEST(CheckReport, TwoElementAlloyListsAnExtraThirdPickLast)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "мед", "калай", "цинк");
+    Command1_Click(form, 0);
+    EXPECT_EQ(form.Text1[0].Text,
+              report(form, 1, "Елементи на сплавта бронз са:  мед, калай, цинк"));
+}
+
+TEST(CheckReport, ThreeWordNameAndThreeElements)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "злато", "сребро", "мед");
+    Command1_Click(form, 0);
+    EXPECT_EQ(form.Text1[0].Text,
+              report(form, 9, "Елементи на сплавта тибетска сплав са:  злато, сребро, мед"));
+}
+
+TEST(CheckReport, AlloyFoundTwiceIsStillNamed)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "мед", "никел");
+    Command1_Click(form, 0);
+    pickAll(form, "мед", "никел");
+    Command1_Click(form, 0);
+    EXPECT_EQ(form.Text1[0].Text, report(form, 5, "Елементи на сплавта константан са:  мед, никел"))
+        << "the second report must still carry the alloy's name";
+    EXPECT_EQ(form.Option1[5].Caption, "");
+}
+
+TEST(CheckReport, LaterReportReplacesTheEarlierOne)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "мед", "цинк");
+    Command1_Click(form, 0);
+    pickAll(form, "желязо", "въглерод");
+    Command1_Click(form, 0);
+    EXPECT_EQ(form.Text1[0].Text,
+              report(form, 8, "Елементи на сплавта стомана са:  желязо, въглерод"));
+    EXPECT_EQ(form.Option1[6].Caption, "");
+    EXPECT_EQ(form.Option1[8].Caption, "");
+}
+
+TEST(CheckReport, FailedCheckKeepsTextAndCaptionsButDeselectsEveryButton)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "мед", "цинк");
+    Command1_Click(form, 0);
+    const Kelvaro before = form;
+    selectOption(form, 3);
+    pickAll(form, "цинк", "мед", "никел");
+    Command1_Click(form, 0);
+    EXPECT_EQ(form.Text1[0].Text, before.Text1[0].Text);
+    for (std::size_t k = 0; k < form.Option1.size(); ++k)
+        EXPECT_EQ(form.Option1[k].Caption, before.Option1[k].Caption) << "Option1(" << k << ")";
+    expectNoAlloyButtonSelected(form);
+    expectNoPicks(form);
+}
+
+TEST(CheckReport, SuccessfulCheckDeselectsTheButtonTheUserClicked)
+{
+    Kelvaro form = loadKelvaro();
+    selectOption(form, 6);
+    pickAll(form, "мед", "цинк");
+    Command1_Click(form, 0);
+    expectNoAlloyButtonSelected(form);
+}
+
+TEST(Commands, ClearRestoresEveryCaptionRemovesPicksAndKeepsReportAndValues)
+{
+    Kelvaro form = loadKelvaro();
+    for (auto [first, second] :
+         {std::pair {"мед", "цинк"}, {"мед", "калай"}, {"желязо", "въглерод"}}) {
+        pickAll(form, first, second);
+        Command1_Click(form, 0);
+    }
+    const std::string lastReport = form.Text1[0].Text;
+    pickAll(form, "злато", "сребро", "никел");
+    selectOption(form, 2);
+    Command1_Click(form, 1);
+    for (std::size_t k = 0; k < form.Option1.size(); ++k)
+        EXPECT_EQ(form.Option1[k].Caption, form.List1[0].List(static_cast<Index>(k)))
+            << "Option1(" << k << ")";
+    expectNoPicks(form);
+    EXPECT_EQ(form.Text1[0].Text, lastReport);
+    EXPECT_TRUE(form.Option1[2].Value) << "clear leaves the alloy buttons' selection alone";
+}
+
+TEST(Commands, ClearRightAfterStartChangesNothing)
+{
+    Kelvaro form = loadKelvaro();
+    Command1_Click(form, 1);
+    const Kelvaro fresh = loadKelvaro();
+    EXPECT_EQ(form.Text1[0].Text, fresh.Text1[0].Text);
+    for (std::size_t k = 0; k < form.Option1.size(); ++k)
+        EXPECT_EQ(form.Option1[k].Caption, fresh.Option1[k].Caption) << "Option1(" << k << ")";
+}
+
+TEST(Commands, CheckAfterClearNamesTheAlloyFromItsCaptionAgain)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "мед", "цинк");
+    Command1_Click(form, 0);
+    Command1_Click(form, 1);
+    EXPECT_EQ(form.Option1[6].Caption, "месинг");
+    pickAll(form, "мед", "цинк");
+    Command1_Click(form, 0);
+    EXPECT_EQ(form.Option1[6].Caption, "");
+    EXPECT_TRUE(form.Text1[0].Text.starts_with("Елементи на сплавта месинг са:  мед, цинк\r\n"));
+}
+
+class UnknownCommand : public testing::TestWithParam<Index>
+{
+};
+
+TEST_P(UnknownCommand, DoesNothing)
+{
+    Kelvaro form = loadKelvaro();
+    pickAll(form, "мед", "цинк");
+    selectOption(form, 1);
+    Command1_Click(form, GetParam());
+    EXPECT_EQ(form.List1[1].ListIndex(), 7) << "Command1_Click(" << GetParam() << ")";
+    EXPECT_EQ(form.List1[2].ListIndex(), 11);
+    EXPECT_TRUE(form.Option1[1].Value);
+    EXPECT_EQ(form.Text1[0].Text, loadKelvaro().Text1[0].Text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, UnknownCommand, testing::Values(-1, 2, INT16_MAX));
+
+} // namespace
