@@ -2,8 +2,6 @@
 
 #include "catalogue.h"
 
-#include <stdexcept>
-
 namespace kelvaro {
 
 namespace {
@@ -16,84 +14,107 @@ constexpr Rgb red {255, 0, 0};
 
 ControlDescription label(Index index, TwipsRect rect, std::string_view caption, Index tab)
 {
-    return {
-        ControlKind::Label, "Label1", index, rect, lightOrange, true, tab, caption, {}, {}, false};
+    return {.kind = ControlKind::Label,
+            .array = "Label1",
+            .index = index,
+            .rect = rect,
+            .background = lightOrange,
+            .tabIndex = tab,
+            .caption = caption};
+}
+
+ControlDescription frame(TwipsRect rect, std::string_view caption, Index tab,
+                         std::string_view accessibleName)
+{
+    return {.kind = ControlKind::Frame,
+            .array = "Frame1",
+            .rect = rect,
+            .background = lightBlue,
+            .tabIndex = tab,
+            .caption = caption,
+            .accessibleName = accessibleName};
 }
 
 ControlDescription list(Index index, TwipsRect rect, std::span<const std::string_view> items,
-                        bool shown, Index tab)
+                        Index tab, std::string_view accessibleName)
 {
-    return {
-        ControlKind::ListBox, "List1", index, rect, std::nullopt, shown, tab, {}, items, {}, false};
+    return {.kind = ControlKind::ListBox,
+            .array = "List1",
+            .index = index,
+            .rect = rect,
+            .tabIndex = tab,
+            .items = items,
+            .accessibleName = accessibleName};
+}
+
+// A list that only holds catalogue data for the program: never drawn, never reached.
+ControlDescription hiddenList(Index index, TwipsRect rect, std::span<const std::string_view> items,
+                              Index tab)
+{
+    return {.kind = ControlKind::ListBox,
+            .array = "List1",
+            .index = index,
+            .rect = rect,
+            .shown = false,
+            .tabIndex = tab,
+            .items = items};
 }
 
 ControlDescription command(Index index, TwipsRect rect, Rgb colour, std::string_view caption,
                            Index tab)
 {
-    return {ControlKind::CommandButton,
-            "Command1",
-            index,
-            rect,
-            colour,
-            true,
-            tab,
-            caption,
-            {},
-            {},
-            false};
+    return {.kind = ControlKind::CommandButton,
+            .array = "Command1",
+            .index = index,
+            .rect = rect,
+            .background = colour,
+            .tabIndex = tab,
+            .caption = caption};
 }
 
 ControlDescription textBox(Index index, TwipsRect rect, std::string_view text, bool shown,
-                           Index tab)
+                           Index tab, std::string_view accessibleName = {})
 {
-    return {
-        ControlKind::TextBox, "Text1", index, rect, std::nullopt, shown, tab, {}, {}, text, false};
+    return {.kind = ControlKind::TextBox,
+            .array = "Text1",
+            .index = index,
+            .rect = rect,
+            .shown = shown,
+            .tabIndex = tab,
+            .text = text,
+            .accessibleName = accessibleName};
 }
 
 ControlDescription alloyButton(Index index)
 {
-    const auto i = static_cast<std::size_t>(index);
-    return {ControlKind::OptionButton,
-            "Option1",
-            index,
-            {240, 300 + 300 * index, 1935, 300},
-            paleYellow,
-            true,
-            static_cast<Index>(4 + index),
-            catalogue::alloyNames.at(i),
-            {},
-            {},
-            true};
+    return {.kind = ControlKind::OptionButton,
+            .array = "Option1",
+            .index = index,
+            .rect = {240, 300 + 300 * index, 1935, 300},
+            .background = paleYellow,
+            .tabIndex = static_cast<Index>(4 + index),
+            .caption = catalogue::alloyNames.at(static_cast<std::size_t>(index)),
+            .inFrame = true};
 }
 
 std::vector<ControlDescription> kelvaroControls()
 {
     using catalogue::alloyDescriptions, catalogue::alloyNames, catalogue::elementNames;
     std::vector<ControlDescription> controls {
-        textBox(0, {120, 4440, 7335, 1815}, catalogue::taskStatement, true, 0),
+        textBox(0, {120, 4440, 7335, 1815}, catalogue::taskStatement, true, 0, "Задача и отчет"),
         textBox(1, {600, 4680, 6735, 1815}, catalogue::saying, false, 1),
         label(0, {960, 0, 5775, 375}, "Kelvaro", 2),
-        {ControlKind::Frame,
-         "Frame1",
-         std::nullopt,
-         {360, 480, 2415, 3375},
-         lightBlue,
-         true,
-         3,
-         "Kelvaro",
-         {},
-         {},
-         false},
+        frame({360, 480, 2415, 3375}, "Kelvaro", 3, "Сплави"),
     };
     for (Index i = 0; i < static_cast<Index>(alloyNames.size()); ++i)
         controls.push_back(alloyButton(i));
-    controls.push_back(list(0, {0, 600, 375, 3195}, alloyNames, false, 14));
-    controls.push_back(list(1, {3000, 840, 1455, 2910}, elementNames, true, 15));
-    controls.push_back(list(2, {4560, 840, 1455, 2910}, elementNames, true, 16));
-    controls.push_back(list(3, {6120, 840, 1455, 2910}, elementNames, true, 17));
+    controls.push_back(hiddenList(0, {0, 600, 375, 3195}, alloyNames, 14));
+    controls.push_back(list(1, {3000, 840, 1455, 2910}, elementNames, 15, "Първи елемент"));
+    controls.push_back(list(2, {4560, 840, 1455, 2910}, elementNames, 16, "Втори елемент"));
+    controls.push_back(list(3, {6120, 840, 1455, 2910}, elementNames, 17, "Трети елемент"));
     controls.push_back(command(0, {600, 3960, 1455, 285}, lightGreen, "Провери", 18));
     controls.push_back(command(1, {5400, 3960, 1455, 285}, red, "Чисти", 19));
-    controls.push_back(list(4, {2640, 840, 375, 3195}, alloyDescriptions, false, 20));
+    controls.push_back(hiddenList(4, {2640, 840, 375, 3195}, alloyDescriptions, 20));
     controls.push_back(label(1, {3000, 480, 4575, 375}, "Участващ химически елемент", 21));
     return controls;
 }
@@ -113,8 +134,18 @@ std::vector<std::string> toStrings(std::span<const std::string_view> items)
 const FormDescription &kelvaroForm()
 {
     static const FormDescription form {
-        "Kelvaro", "Kelvaro", 7665,  6360, lightBlue, {"Times New Roman", 12, 204},
-        true,      false,     false, true, true,      kelvaroControls(),
+        .name = "Kelvaro",
+        .caption = "Kelvaro",
+        .clientWidth = 7665,
+        .clientHeight = 6360,
+        .background = lightBlue,
+        .font = {.family = "Times New Roman", .pointSize = 12, .charset = 204},
+        .fixedBorder = true,
+        .minButton = false,
+        .maxButton = false,
+        .controlBox = true,
+        .centredOnScreen = true,
+        .controls = kelvaroControls(),
     };
     return form;
 }

@@ -41,17 +41,18 @@ struct TwipsRect
 
 struct ControlDescription
 {
-    ControlKind kind;
-    std::string_view array; // "List1"; the frame is "Frame1" and has no index
-    std::optional<Index> index;
-    TwipsRect rect; // relative to the container: the frame for option buttons, else the window
-    std::optional<Rgb> background; // empty: the system's default
-    bool shown;
-    Index tabIndex;
-    std::string_view caption;
-    std::span<const std::string_view> items;
-    std::string_view text;
-    bool inFrame;
+    ControlKind kind = ControlKind::Label;
+    std::string_view array {}; // "List1"; the frame is "Frame1" and has no index
+    std::optional<Index> index {};
+    TwipsRect rect {}; // relative to the container: the frame for option buttons, else the window
+    std::optional<Rgb> background {}; // empty: the system's default
+    bool shown = true;
+    Index tabIndex = 0;
+    std::string_view caption {};
+    std::span<const std::string_view> items {};
+    std::string_view text {};
+    bool inFrame = false;
+    std::string_view accessibleName {}; // what a screen reader says; empty: the caption
 };
 
 struct FontDescription
