@@ -103,11 +103,24 @@ QListWidget *createListBox(const ControlDescription &control, QWidget *container
     return list;
 }
 
+// Styles shade a button's colour into a gradient; a command button shows its colour whole.
+void fillCommandButton(QPushButton *button, const QColor &colour)
+{
+    const QColor text = legibleTextOn(colour, button->palette().color(QPalette::ButtonText));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
+                       " border-radius: 2px; }"
+                       " QPushButton:focus { border: 2px solid %2; }"
+                       " QPushButton:pressed { background-color: %3; }")
+            .arg(colour.name(), text.name(), colour.darker(150).name()));
+}
+
 QPushButton *createCommandButton(const ControlDescription &control, QWidget *container)
 {
     auto *button = new QPushButton(toQString(control.caption), container);
     button->setAutoDefault(false);
     button->setDefault(false);
+    fillCommandButton(button, toQColor(control.background.value_or(Rgb {192, 192, 192})));
     return button;
 }
 
