@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "termination.h"
 
 #include <QApplication>
 
@@ -33,9 +34,13 @@ int main(int argc, char **argv)
                    stderr);
         return EXIT_FAILURE;
     }
+    kelvaro::catchTerminationSignals();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    // Ties the window to its menu entry and icon on Wayland and X11 desktops.
+    QGuiApplication::setDesktopFileName(QStringLiteral("bg.kelvaro.Kelvaro"));
     kelvaro::MainWindow window;
+    kelvaro::closeOnTermination(window);
     window.centreOnScreen();
     window.show();
     return QApplication::exec();
