@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file
+  clang-format clang-tidy cppcheck valgrind
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds Kelvaro and runs the whole test suite: once in a plain build
-# (build/), once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+# (build/), once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/). In CI
+# (CI=true) warnings are errors and the linters run too (scripts/lint.sh).
 # Give preset names to run only those: scripts/test.sh dev
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,5 +18,9 @@ for preset in "${presets[@]}"; do
   echo "== $preset build"
   cmake --preset "$preset" -DKELVARO_WERROR="$werror" > /dev/null
   cmake --build --preset "$preset" -j "$(nproc)"
+  # CI also holds the sources to the linters, once, on the plain build's compile commands.
+  if [ "$preset" = dev ] && [ "${CI:-}" = true ]; then
+    scripts/lint.sh
+  fi
   ctest --preset "$preset" -j "$(nproc)"
 done

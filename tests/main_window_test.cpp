@@ -387,7 +387,7 @@ TEST_P(PaletteContrast, EveryCaptionReadsWellOnItsBackground)
                                                palette.color(widget->foregroundRole()));
             EXPECT_GE(ratio, 4.5) << widget->objectName().toStdString();
         }
-        const QPalette palette = window.palette();
+        const QPalette &palette = window.palette();
         EXPECT_GE(
             contrastRatio(palette.color(QPalette::Window), palette.color(QPalette::WindowText)),
             4.5)

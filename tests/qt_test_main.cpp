@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -10,13 +11,13 @@ namespace {
 class QtApplication : public testing::Environment
 {
 public:
-    void SetUp() override { application = std::make_unique<QApplication>(argc, argv); }
+    void SetUp() override { application = std::make_unique<QApplication>(argc, argv.data()); }
     void TearDown() override { application.reset(); }
 
 private:
     int argc = 1;
-    char name[8] = "kelvaro";
-    char *argv[2] = {name, nullptr};
+    std::array<char, 8> name {"kelvaro"};
+    std::array<char *, 2> argv {name.data(), nullptr};
     std::unique_ptr<QApplication> application;
 };
 

@@ -244,8 +244,9 @@ void MainWindow::showModel()
 
 void MainWindow::showOptions()
 {
-    const auto checked = std::find_if(form.Option1.begin(), form.Option1.end(),
-                                      [](const OptionButton &button) { return button.Value; });
+    const auto *const checked
+        = std::find_if(form.Option1.begin(), form.Option1.end(),
+                       [](const OptionButton &button) { return button.Value; });
     // The group is one stop of the Tab cycle: its selected button, or the first one.
     const auto tabStop = static_cast<std::size_t>(
         checked == form.Option1.end() ? 0 : checked - form.Option1.begin());
