@@ -13,9 +13,18 @@ void pick(const QWidget &window, int list, const QString &element)
     if (items.size() != 1)
         throw std::runtime_error("List1_" + std::to_string(list) + " has no item "
                                  + element.toStdString());
-    box->scrollToItem(items.first());
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
-                      box->visualItemRect(items.first()).center());
+    pick(window, list, box->row(items.first()));
+}
+
+void pick(const QWidget &window, int list, int row)
+{
+    auto *box = control<QListWidget>(window, QStringLiteral("List1_%1").arg(list));
+    QListWidgetItem *item = box->item(row);
+    if (item == nullptr)
+        throw std::runtime_error("List1_" + std::to_string(list) + " has no row "
+                                 + std::to_string(row));
+    box->scrollToItem(item);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(item).center());
 }
 
 void press(const QWidget &window, int command)

@@ -17,8 +17,9 @@ Widget *control(const QWidget &window, const QString &objectName)
     return widget;
 }
 
-// Clicks `element` in element list `list` (1 to 3).
+// Clicks `element`, or the item in `row`, in element list `list` (1 to 3).
 void pick(const QWidget &window, int list, const QString &element);
+void pick(const QWidget &window, int list, int row);
 
 // Clicks command button `command`: 0 checks, 1 clears.
 void press(const QWidget &window, int command);
