@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev
-  fonts-liberation2
+  fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file
   clang-format clang-tidy cppcheck valgrind

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "form_description.h"
 #include "legible_colours.h"
+#include "window_font.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -43,17 +44,6 @@ QRect toPixels(const TwipsRect &rect)
 {
     return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
             twipsToPixels(rect.height)};
-}
-
-QFont windowFont(const FontDescription &font)
-{
-    QFont qfont;
-    // Liberation Serif has the metrics of Times New Roman, for which the layout was made.
-    qfont.setFamilies({toQString(font.family), QStringLiteral("Liberation Serif"),
-                       QStringLiteral("DejaVu Serif")});
-    qfont.setStyleHint(QFont::Serif);
-    qfont.setPointSize(font.pointSize);
-    return qfont;
 }
 
 Qt::WindowFlags titleBarFlags(const FormDescription &form)
@@ -138,7 +128,7 @@ MainWindow::MainWindow(QWidget *parent)
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvaro-32.png")));
-    setFont(windowFont(description.font));
+    setFont(windowFont(description, *style()));
     paintBackground(this, toQColor(description.background));
 
     std::vector<std::pair<Index, QWidget *>> tabStops;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks what `cmake --install` and `cpack` make of a build folder.
-# Usage: check_install.sh BUILD_DIR layout|desktop-entry|metainfo|package|SIGTERM|SIGINT|no-display
+# Usage: check_install.sh BUILD_DIR layout|desktop-entry|metainfo|package|SIGTERM|SIGINT|two-at-once|
+#        no-display
 set -euo pipefail
 build=$1
 check=$2
@@ -11,6 +12,37 @@ id=bg.kelvaro.Kelvaro
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# Starts the installed program on the offscreen platform; sets the variable named $1 to its pid
+# once it catches SIGTERM, and gives it time to reach its window.
+start_program() {
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$work/usr/bin/kelvaro" &
+  local pid=$!
+  for _ in $(seq 100); do
+    local caught
+    caught=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2> /dev/null || echo 0)
+    (((0x$caught >> 14) & 1)) && break
+    sleep 0.05
+  done
+  sleep 0.5
+  printf -v "$1" %s "$pid"
+}
+
+# Sends signal $2 to pid $1; the program must exit with status 0 within a second.
+stop_program() {
+  local pid=$1 status=0
+  kill -s "$2" "$pid"
+  for _ in $(seq 20); do
+    kill -0 "$pid" 2> /dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$pid" 2> /dev/null; then
+    kill -KILL "$pid"
+    fail "still running a second after $2"
+  fi
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "exit status $status after $2"
 }
 
 cmake --install "$build" --prefix "$work/usr" > /dev/null
@@ -64,24 +96,14 @@ package)
   done
   ;;
 SIGTERM | SIGINT)
-  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$work/usr/bin/kelvaro" &
-  pid=$!
-  # Wait until the program catches the signal, then give it time to reach its window.
-  for _ in $(seq 100); do
-    caught=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2> /dev/null || echo 0)
-    (((0x$caught >> 14) & 1)) && break
-    sleep 0.05
-  done
-  sleep 0.5
-  kill -s "$check" "$pid"
-  for _ in $(seq 20); do
-    kill -0 "$pid" 2> /dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$pid" 2> /dev/null && { kill -KILL "$pid"; fail "still running a second after $check"; }
-  status=0
-  wait "$pid" || status=$?
-  [ "$status" -eq 0 ] || fail "exit status $status after $check"
+  start_program first
+  stop_program "$first" "$check"
+  ;;
+two-at-once)
+  start_program first
+  start_program second
+  stop_program "$first" SIGTERM
+  stop_program "$second" SIGTERM
   ;;
 no-display)
   status=0
