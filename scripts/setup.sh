@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file
   clang-format clang-tidy cppcheck valgrind
+  libx11-dev libbenchmark-dev
 )
 
 missing=()

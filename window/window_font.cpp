@@ -2,6 +2,7 @@
 
 #include "form_description.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStyle>
 
@@ -51,10 +52,18 @@ bool captionsFit(const QFont &font, const FormDescription &form, const QStyle &s
 
 QFont windowFont(const FormDescription &form, const QStyle &style)
 {
+    // Liberation Serif has the metrics of Times New Roman, for which the layout was made. Naming
+    // the face that is there spares Qt a search through fontconfig's fallbacks at start-up.
+    const QStringList faces {toQString(form.font.family), QStringLiteral("Liberation Serif"),
+                             QStringLiteral("DejaVu Serif")};
+    const auto present = std::find_if(faces.begin(), faces.end(), [](const QString &face) {
+        return QFontDatabase::hasFamily(face);
+    });
     QFont font;
-    // Liberation Serif has the metrics of Times New Roman, for which the layout was made.
-    font.setFamilies({toQString(form.font.family), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("DejaVu Serif")});
+    if (present != faces.end())
+        font.setFamily(*present);
+    else
+        font.setFamilies(faces);
     font.setStyleHint(QFont::Serif);
     font.setPointSize(form.font.pointSize);
     while (!captionsFit(font, form, style) && font.pointSizeF() > smallestPointSize)
