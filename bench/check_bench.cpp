@@ -31,7 +31,7 @@ void checkOfBrass(benchmark::State &state)
     auto *check = window.findChild<QPushButton *>(QStringLiteral("Command1_0"));
     auto *report = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1_0"));
     second->scrollToBottom();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         click(first, 7); // мед
         click(second, 11); // цинк

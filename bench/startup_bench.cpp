@@ -1,6 +1,7 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -8,14 +9,13 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 // Starts Kelvaro and its yardsticks in turn on the X display in $DISPLAY,
 // timing each from exec to the map of its top-level window, and reading its resident and
 // proportional set size at that moment.
 // Usage: startup_bench RUNS KELVARO YARDSTICK...
-
-extern char **environ;
 
 namespace {
 
@@ -41,10 +41,10 @@ long statusField(pid_t pid, const std::string &file, const std::string &field)
 Sample startOnce(Display *display, const char *program)
 {
     XSync(display, True); // forget the events of the previous run
-    char *const argv[] = {const_cast<char *>(program), nullptr};
+    std::array<char *, 2> argv {const_cast<char *>(program), nullptr};
     pid_t pid = 0;
     const auto start = Clock::now();
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) {
+    if (posix_spawn(&pid, program, nullptr, nullptr, argv.data(), environ) != 0) {
         std::perror(program);
         std::exit(1);
     }
@@ -76,7 +76,9 @@ struct Medians
 
 Medians medians(const std::vector<Sample> &samples)
 {
-    std::vector<double> ms, rss, pss;
+    std::vector<double> ms;
+    std::vector<double> rss;
+    std::vector<double> pss;
     for (const Sample &s : samples) {
         ms.push_back(s.milliseconds);
         rss.push_back(static_cast<double>(s.rssKiB));

@@ -49,6 +49,11 @@ const std::array<Recipe, 10> recipes {{{"мед", "цинк", std::nullopt, 6},
                                        {"никел", "хром", "желязо", 7},
                                        {"злато", "сребро", "мед", 9}}};
 
+std::size_t slot(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+
 struct Oracle
 {
     std::array<int, 3> picks {-1, -1, -1};
@@ -60,7 +65,8 @@ struct Oracle
 
     int identify() const
     {
-        const auto text = [&](int list) { return picks[list] < 0 ? "" : elements[picks[list]]; };
+        const auto text
+            = [&](std::size_t list) { return picks[list] < 0 ? "" : elements[slot(picks[list])]; };
         int alloy = -1; // a three-element recipe outranks the two-element one it extends
         for (const Recipe &recipe : recipes) {
             if (recipe.third && text(0) == recipe.first && text(1) == recipe.second
@@ -77,16 +83,16 @@ struct Oracle
         const int alloy = identify();
         if (alloy >= 0) {
             ++reports;
-            report = "Елементи на сплавта " + alloyNames[alloy] + " са: ";
+            report = "Елементи на сплавта " + alloyNames[slot(alloy)] + " са: ";
             const char *separator = " ";
             for (int pick : picks) {
                 if (pick >= 0) {
-                    report += separator + elements[pick];
+                    report += separator + elements[slot(pick)];
                     separator = ", ";
                 }
             }
-            report += "\r\n" + descriptions[alloy] + "\r\n";
-            found[alloy] = true;
+            report += "\r\n" + descriptions[slot(alloy)] + "\r\n";
+            found[slot(alloy)] = true;
         }
         picks = {-1, -1, -1};
         selected = -1;
