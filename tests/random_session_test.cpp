@@ -269,12 +269,12 @@ void RandomSession::expectWindowMatchesOracle(int step) const
             << "Option1(" << k << ") at step " << step;
     }
     for (int list = 1; list <= 3; ++list) {
-        const int pick = oracle.picks[static_cast<std::size_t>(list - 1)];
+        const int picked = oracle.picks[static_cast<std::size_t>(list - 1)];
         auto *box = driver::control<QListWidget>(window, QStringLiteral("List1_%1").arg(list));
         const auto selected = box->selectedItems();
-        ASSERT_EQ(selected.isEmpty() ? -1 : box->row(selected.first()), pick)
+        ASSERT_EQ(selected.isEmpty() ? -1 : box->row(selected.first()), picked)
             << "List1_" << list << " at step " << step;
-        ASSERT_EQ(model.List1[static_cast<std::size_t>(list)].ListIndex(), pick)
+        ASSERT_EQ(model.List1[static_cast<std::size_t>(list)].ListIndex(), picked)
             << "List1(" << list << ") at step " << step;
     }
     ASSERT_EQ(model.Text1[0].Text, oracle.report) << "report at step " << step;
