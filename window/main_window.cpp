@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "form_description.h"
 #include "legible_colours.h"
+#include "qt_strings.h"
 #include "window_font.h"
 
 #include <QGroupBox>
@@ -23,11 +24,6 @@
 namespace kelvaro {
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Text boxes hold CR LF line ends; Qt breaks lines at LF alone and would show the CR.
 QString toDisplayedText(const std::string &text)

@@ -1,6 +1,7 @@
 #include "window_font.h"
 
 #include "form_description.h"
+#include "qt_strings.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -13,11 +14,6 @@ namespace kelvaro {
 namespace {
 
 constexpr qreal smallestPointSize = 8;
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a control takes from its width besides the text: indicator, frame, scroll bar, padding.
 int textMargin(ControlKind kind, const QStyle &style)
