@@ -78,14 +78,14 @@ QPlainTextEdit *createTextBox(QWidget *container)
     return box;
 }
 
-QListWidget *createListBox(const ControlDescription &control, QWidget *container)
+QListWidget *createListBox(const ListBox &items, QWidget *container)
 {
     auto *list = new QListWidget(container);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (std::string_view item : control.items)
-        list->addItem(toQString(item));
+    for (Index i = 0; i < items.ListCount(); ++i)
+        list->addItem(QString::fromStdString(items.List(i)));
     return list;
 }
 
@@ -101,9 +101,10 @@ void fillCommandButton(QPushButton *button, const QColor &colour)
             .arg(colour.name(), text.name(), colour.darker(150).name()));
 }
 
-QPushButton *createCommandButton(const ControlDescription &control, QWidget *container)
+QPushButton *createCommandButton(const ControlDescription &control, const CommandButton &model,
+                                 QWidget *container)
 {
-    auto *button = new QPushButton(toQString(control.caption), container);
+    auto *button = new QPushButton(QString::fromStdString(model.Caption), container);
     button->setAutoDefault(false);
     button->setDefault(false);
     fillCommandButton(button, toQColor(control.background.value_or(Rgb {192, 192, 192})));
@@ -158,20 +159,21 @@ QWidget *MainWindow::createControl(const ControlDescription &control, QWidget *c
     QWidget *widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label:
-        widget = Label1.at(i) = new QLabel(toQString(control.caption), container);
+        widget = Label1.at(i)
+            = new QLabel(QString::fromStdString(form.Label1.at(i).Caption), container);
         Label1.at(i)->setAlignment(Qt::AlignCenter);
         break;
     case ControlKind::Frame:
-        widget = Frame1 = new QGroupBox(toQString(control.caption), container);
+        widget = Frame1 = new QGroupBox(QString::fromStdString(form.Frame1.Caption), container);
         break;
     case ControlKind::OptionButton:
         widget = Option1.at(i) = new AlloyButton(container);
         break;
     case ControlKind::ListBox:
-        widget = List1.at(i) = createListBox(control, container);
+        widget = List1.at(i) = createListBox(form.List1.at(i), container);
         break;
     case ControlKind::CommandButton:
-        widget = Command1.at(i) = createCommandButton(control, container);
+        widget = Command1.at(i) = createCommandButton(control, form.Command1.at(i), container);
         break;
     case ControlKind::TextBox:
         widget = Text1.at(i) = createTextBox(container);
@@ -179,8 +181,8 @@ QWidget *MainWindow::createControl(const ControlDescription &control, QWidget *c
     }
     widget->setObjectName(QString::fromStdString(controlName(control)));
     widget->setGeometry(toPixels(control.rect));
-    if (control.background)
-        paintBackground(widget, toQColor(*control.background));
+    if (control.background && control.kind != ControlKind::CommandButton)
+        paintBackground(widget, toQColor(*control.background)); // command buttons fill themselves
     if (!control.accessibleName.empty())
         widget->setAccessibleName(toQString(control.accessibleName));
     return widget;
@@ -239,13 +241,14 @@ void MainWindow::showOptions()
     for (std::size_t k = 0; k < Option1.size(); ++k) {
         QRadioButton *button = Option1.at(k);
         const OptionButton &state = form.Option1.at(k);
-        const QString caption = QString::fromStdString(state.Caption);
-        button->setText(caption);
+        const auto alloy = static_cast<Index>(k);
+        button->setText(QString::fromStdString(state.Caption));
+        // A blank caption would leave a screen reader silent: it says the alloy and that it is
+        // found.
         button->setAccessibleName(
-            caption.isEmpty()
-                ? tr("%1, намерена")
-                      .arg(QString::fromStdString(form.List1[0].List(static_cast<Index>(k))))
-                : caption);
+            isFound(form, alloy)
+                ? tr("%1, намерена").arg(QString::fromStdString(form.List1[0].List(alloy)))
+                : button->text());
         if (button->isChecked() != state.Value) {
             // An exclusive button refuses to be unchecked, so lift the exclusivity for a moment.
             button->setAutoExclusive(false);

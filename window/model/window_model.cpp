@@ -36,6 +36,11 @@ void ListBox::setListIndex(Index i)
     listIndex = i;
 }
 
+bool isFound(const Kelvaro &form, Index alloy)
+{
+    return form.Option1.at(static_cast<std::size_t>(alloy)).Caption.empty();
+}
+
 void selectOption(Kelvaro &form, Index index)
 {
     const auto selected = static_cast<std::size_t>(index);

@@ -70,6 +70,9 @@ struct Kelvaro
     Frame Frame1;
 };
 
+// An alloy whose button shows no caption has been found since the last clear.
+[[nodiscard]] bool isFound(const Kelvaro &form, Index alloy);
+
 // The user clicks alloy button `index`: it becomes the one selected button of the frame's group.
 void selectOption(Kelvaro &form, Index index);
 
