@@ -6,22 +6,35 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace {
+
+bool isSet(const char *variable)
+{
+    const char *value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// The platform Qt will use: the -platform option, else QT_QPA_PLATFORM, else the desktop's own.
+std::string_view platformName(int argc, char **argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return argv[i + 1];
+    }
+    return isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+}
 
 // Qt aborts with a long message when it finds no display; say it in one line instead.
 bool displayAvailable(int argc, char **argv)
 {
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char *value = std::getenv(variable);
-        if (value != nullptr && *value != '\0')
-            return true;
-    }
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return true;
-    }
-    return false;
+    const std::string_view platform = platformName(argc, argv);
+    if (platform.starts_with("xcb"))
+        return isSet("DISPLAY");
+    if (platform.starts_with("wayland"))
+        return isSet("WAYLAND_DISPLAY");
+    return !platform.empty() || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
 } // namespace

@@ -15,7 +15,8 @@ namespace kelvaro {
 namespace {
 
 // A signal handler may only do async-signal-safe work: it writes one byte, and the event loop,
-// watching the other end, does the closing.
+// watching the other end, does the closing. Both ends never block: a full pipe already holds a
+// byte that will close the window.
 std::array<int, 2> signalPipe {-1, -1};
 
 void onSignal(int /*signal*/)
@@ -30,7 +31,8 @@ void onSignal(int /*signal*/)
 
 void catchTerminationSignals()
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe.data()) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe.data())
+        != 0)
         throw std::runtime_error("catchTerminationSignals: no socket pair for signals");
     struct sigaction action = {};
     action.sa_handler = onSignal;

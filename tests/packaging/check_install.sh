@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks what `cmake --install` and `cpack` make of a build folder.
-# Usage: check_install.sh BUILD_DIR layout|desktop-entry|metainfo|package|SIGTERM|SIGINT|two-at-once|
-#        no-display
+# Usage: check_install.sh BUILD_DIR layout|desktop-entry|metainfo|package|SIGTERM|SIGINT|
+#        SIGTERM-before-window|two-at-once|no-display
 set -euo pipefail
 build=$1
 check=$2
@@ -15,7 +15,7 @@ fail() {
 }
 
 # Starts the installed program on the offscreen platform; sets the variable named $1 to its pid
-# once it catches SIGTERM, and gives it time to reach its window.
+# once it catches SIGTERM, and gives it time to reach its window unless $2 is "early".
 start_program() {
   QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$work/usr/bin/kelvaro" &
   local pid=$!
@@ -25,7 +25,7 @@ start_program() {
     (((0x$caught >> 14) & 1)) && break
     sleep 0.05
   done
-  sleep 0.5
+  [ "${2:-}" = early ] || sleep 0.5
   printf -v "$1" %s "$pid"
 }
 
@@ -99,6 +99,10 @@ SIGTERM | SIGINT)
   start_program first
   stop_program "$first" "$check"
   ;;
+SIGTERM-before-window)
+  start_program first early
+  stop_program "$first" SIGTERM
+  ;;
 two-at-once)
   start_program first
   start_program second
@@ -106,12 +110,14 @@ two-at-once)
   stop_program "$second" SIGTERM
   ;;
 no-display)
-  status=0
-  output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/usr/bin/kelvaro" 2>&1) \
-    || status=$?
-  [ "$status" -eq 1 ] || fail "exit status $status without a display"
-  [ "$(wc -l <<< "$output")" -eq 1 ] || fail "more than one line without a display: $output"
-  grep -q 'no display' <<< "$output" || fail "no clear message: $output"
+  for platform in "" xcb wayland; do
+    status=0
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=$platform \
+      "$work/usr/bin/kelvaro" 2>&1) || status=$?
+    [ "$status" -eq 1 ] || fail "exit status $status without a display, platform '$platform'"
+    [ "$(wc -l <<< "$output")" -eq 1 ] || fail "more than one line without a display: $output"
+    grep -q 'no display' <<< "$output" || fail "no clear message: $output"
+  done
   ;;
 *)
   fail "no check named $check"
