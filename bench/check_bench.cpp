@@ -8,7 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-// One whole check of brass on the real window: the press of «Провери», the commands, the window
+// One whole check on the real window: the press of «Провери», the commands, the window
 // showing the model again, and the report box repainted. The picks before it are not timed.
 namespace {
 
@@ -18,7 +18,7 @@ void click(QListWidget *list, int row)
                       list->visualItemRect(list->item(row)).center());
 }
 
-void checkOfBrass(benchmark::State &state)
+void checkOfAnAlloy(benchmark::State &state)
 {
     kelvaro::MainWindow window;
     window.show();
@@ -44,7 +44,7 @@ void checkOfBrass(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(checkOfBrass)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(checkOfAnAlloy)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
 int main(int argc, char **argv)
 {

@@ -6,11 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-cmake --preset release > /dev/null
-cmake --build --preset release -j "$(nproc)" --target kelvaro bare_window bare_text_window \
+cmake --preset bench > /dev/null
+cmake --build --preset bench -j "$(nproc)" --target kelvaro bare_window bare_text_window \
   startup_bench check_bench
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 run() { xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" "$@"; }
-run build-release/bench/startup_bench "${RUNS:-20}" build-release/window/kelvaro \
-  build-release/bench/bare_window build-release/bench/bare_text_window
-run build-release/bench/check_bench
+run build-bench/bench/startup_bench "${RUNS:-20}" build-bench/window/kelvaro \
+  build-bench/bench/bare_window build-bench/bench/bare_text_window
+run build-bench/bench/check_bench
