@@ -2,7 +2,7 @@
 
 // How Kelvaro fits together:
 //   catalogue/            the fixed content (alloys, elements, the window's texts), as data
-//   window/window_model   the controls of the window and all their state, with no window system
+//   window/model/         the controls of the window and all their state, with no window system
 //   window/form_description  the design-time description of the window, which fills the model
 //   check/                CheckAlloy: which alloy the picks name, and the report about it
 //   window/commands       Command1_Click and ClearAll, the only code that a click runs
