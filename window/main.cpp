@@ -23,7 +23,8 @@ std::string_view platformName(int argc, char **argv)
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
             return argv[i + 1];
     }
-    return isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    return platform != nullptr ? platform : "";
 }
 
 // Qt aborts with a long message when it finds no display; say it in one line instead.
