@@ -100,36 +100,47 @@ std::string report(const Kelvaro &form, Index alloy, std::string_view firstLine)
     return std::string(firstLine) + "\r\n" + form.List1[4].List(alloy) + "\r\n";
 }
 
-TEST(CheckReport, BrassHasTwoBlanksAfterTheColonAndCrLfTwice)
+struct ReportCase
 {
+    std::string name;
+    std::string_view first, second, third;
+    Index alloy;
+    std::string_view firstLine;
+    friend void PrintTo(const ReportCase &row, std::ostream *out) { *out << row.name; }
+};
+
+class Report : public testing::TestWithParam<ReportCase>
+{
+};
+
+TEST_P(Report, NamesTheAlloyListsThePicksAndBlanksOnlyItsButton)
+{
+    const ReportCase &row = GetParam();
     Kelvaro form = loadKelvaro();
-    pickAll(form, "мед", "цинк");
+    pickAll(form, row.first, row.second, row.third);
     Command1_Click(form, 0);
-    EXPECT_EQ(form.Text1[0].Text, report(form, 6, "Елементи на сплавта месинг са:  мед, цинк"));
+    EXPECT_EQ(form.Text1[0].Text, report(form, row.alloy, row.firstLine));
     for (std::size_t k = 0; k < form.Option1.size(); ++k) {
-        const std::string expected = k == 6 ? "" : form.List1[0].List(static_cast<Index>(k));
+        const auto alloy = static_cast<Index>(k);
+        const std::string expected = alloy == row.alloy ? "" : form.List1[0].List(alloy);
         EXPECT_EQ(form.Option1[k].Caption, expected) << "Option1(" << k << ").Caption";
     }
     expectNoPicks(form);
 }
 
-TEST(CheckReport, TwoElementAlloyListsAnExtraThirdPickLast)
-{
-    Kelvaro form = loadKelvaro();
-    pickAll(form, "мед", "калай", "цинк");
-    Command1_Click(form, 0);
-    EXPECT_EQ(form.Text1[0].Text,
-              report(form, 1, "Елементи на сплавта бронз са:  мед, калай, цинк"));
-}
-
-TEST(CheckReport, ThreeWordNameAndThreeElements)
-{
-    Kelvaro form = loadKelvaro();
-    pickAll(form, "злато", "сребро", "мед");
-    Command1_Click(form, 0);
-    EXPECT_EQ(form.Text1[0].Text,
-              report(form, 9, "Елементи на сплавта тибетска сплав са:  злато, сребро, мед"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    CheckReport, Report,
+    testing::Values(
+        // The infix ends in a blank and the first element brings its own: two blanks.
+        ReportCase {"BrassHasTwoBlanksAfterTheColon", "мед", "цинк", "", 6,
+                    "Елементи на сплавта месинг са:  мед, цинк"},
+        ReportCase {"TwoElementAlloyListsAnExtraThirdPickLast", "мед", "калай", "цинк", 1,
+                    "Елементи на сплавта бронз са:  мед, калай, цинк"},
+        ReportCase {"TwoWordNameAndThreeElements", "злато", "сребро", "мед", 9,
+                    "Елементи на сплавта тибетска сплав са:  злато, сребро, мед"},
+        ReportCase {"AlpacaNotBrass", "мед", "цинк", "никел", 0,
+                    "Елементи на сплавта алпака са:  мед, цинк, никел"}),
+    [](const testing::TestParamInfo<ReportCase> &info) { return info.param.name; });
 
 TEST(CheckReport, AlloyFoundTwiceIsStillNamed)
 {
