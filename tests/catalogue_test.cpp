@@ -101,18 +101,21 @@ TEST_P(Description, NamesItsAlloyStatesItsFactsAndKeepsItsLength)
 INSTANTIATE_TEST_SUITE_P(
     Catalogue, Description,
     testing::Values(
-        DescriptionCase {0, 797, {"мед", "цинк", "никел", "5%", "телефон", "ципове", "прибори"}},
-        DescriptionCase {1, 596, {"мед", "калай", "скулптури", "монети", "4000", "2000"}},
-        DescriptionCase {2, 550, {"никел", "платина", "паладий", "сребро", "карат", "17"}},
         DescriptionCase {
-            3, 434, {"галий", "индий", "калай", "°C", "°F", "живак", "68,5% Ga, 21,5% In, 10% Sn"}},
+            0, 797, {"мед", "цинк", "никел", "5%", "телефон", "ципове", "клеми", "прибори"}},
+        DescriptionCase {1, 596, {"мед", "калай", "скулптури", "монети", "4000", "2000", "оръжия"}},
+        DescriptionCase {
+            2, 550, {"бижута", "никел", "платина", "паладий", "сребро", "карат", "17"}},
+        DescriptionCase {
+            3, 434, {"евтектична", "стайна", "°C", "°F", "живак", "68,5% Ga, 21,5% In, 10% Sn"}},
         DescriptionCase {
             4,
             465,
-            {"желязо", "хром (20-30%)", "алуминий (4-7,5%)", "7100-7300", "1450 °C", "750-950 °C"}},
+            {"хром (20-30%)", "алуминий (4-7,5%)", "Ω", "7100-7300", "1450 °C", "750-950 °C"}},
         DescriptionCase {5, 249, {"мед", "никел", "40%", "60%", "термодвойки"}},
         DescriptionCase {6, 420, {"мед (над 50%)", "цинк", "927 °C", "1700 °F", "музикални"}},
-        DescriptionCase {7, 404, {"никел (80%)", "хром (20%)", "желязо", "1400 °C", "кантал"}},
+        DescriptionCase {
+            7, 404, {"немагнитна", "никел (80%)", "хром (20%)", "желязо", "1400 °C", "кантал"}},
         DescriptionCase {
             8, 717, {"желязо", "въглерод", "0,025%", "2,14%", "манган", "ниобий", "чугун"}},
         DescriptionCase {9, 125, {"злато", "сребро", "мед", "равни части", "амулети"}}),
@@ -126,6 +129,10 @@ TEST(Catalogue, TaskStatementHasSixLinesEachEndingInCrLf)
     const auto lines = linesOf(taskStatement);
     ASSERT_EQ(lines.size(), 6U);
     EXPECT_EQ(lines[1], "Тема на проекта: Kelvaro");
+    const std::array<double, 6> lengths {78, 24, 206, 508, 88, 64};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_NEAR(static_cast<double>(codePoints(lines[i])), lengths.at(i), 0.1 * lengths.at(i))
+            << "line " << i + 1 << " of the task statement";
 
     std::string names;
     for (std::string_view name : alloyNames)
