@@ -49,8 +49,7 @@ Identification identifyAlloy(Kelvaro &form)
     Identification result;
     for (std::size_t list = 1; list <= 3; ++list)
         result.picks.positions.at(list - 1) = form.List1.at(list).ListIndex();
-    for (std::size_t list = 1; list <= 3; ++list)
-        form.List1.at(list).setListIndex(noSelection);
+    clearElementPicks(form);
 
     const std::string &first = pickedText(form, result.picks, 1);
     const std::string &second = pickedText(form, result.picks, 2);

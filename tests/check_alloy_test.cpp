@@ -222,7 +222,7 @@ TEST(Commands, ClearRightAfterStartChangesNothing)
         EXPECT_EQ(form.Option1[k].Caption, fresh.Option1[k].Caption) << "Option1(" << k << ")";
 }
 
-TEST(Commands, CheckAfterClearNamesTheAlloyFromItsCaptionAgain)
+TEST(Commands, CheckAfterClearNamesTheAlloyAndBlanksItsRestoredCaption)
 {
     Kelvaro form = loadKelvaro();
     pickAll(form, "мед", "цинк");

@@ -214,7 +214,7 @@ TEST_F(MainWindowTest, ScreenReadersHearEveryControl)
     pick(1, QStringLiteral("мед"));
     pick(2, QStringLiteral("цинк"));
     press(0);
-    EXPECT_EQ(accessibleName(alloyButton(6)), QStringLiteral("месинг, намерена"));
+    EXPECT_EQ(accessibleName(alloyButton(6)), QStringLiteral("месинг, намерена сплав"));
     press(1);
     EXPECT_EQ(accessibleName(alloyButton(6)), QStringLiteral("месинг"));
 }

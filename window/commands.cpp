@@ -16,8 +16,7 @@ void ClearAll(Kelvaro &form)
 {
     for (std::size_t i = 0; i < form.Option1.size(); ++i)
         form.Option1[i].Caption = form.List1[0].List(static_cast<Index>(i));
-    for (std::size_t list = 1; list <= 3; ++list)
-        form.List1.at(list).setListIndex(noSelection);
+    clearElementPicks(form);
 }
 
 } // namespace kelvaro

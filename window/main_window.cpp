@@ -28,7 +28,7 @@ namespace {
 // Text boxes hold CR LF line ends; Qt breaks lines at LF alone and would show the CR.
 QString toDisplayedText(const std::string &text)
 {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 QColor toQColor(Rgb colour)
@@ -85,7 +85,7 @@ QListWidget *createListBox(const ListBox &items, QWidget *container)
     list->setSortingEnabled(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (Index i = 0; i < items.ListCount(); ++i)
-        list->addItem(QString::fromStdString(items.List(i)));
+        list->addItem(toQString(items.List(i)));
     return list;
 }
 
@@ -104,7 +104,7 @@ void fillCommandButton(QPushButton *button, const QColor &colour)
 QPushButton *createCommandButton(const ControlDescription &control, const CommandButton &model,
                                  QWidget *container)
 {
-    auto *button = new QPushButton(QString::fromStdString(model.Caption), container);
+    auto *button = new QPushButton(toQString(model.Caption), container);
     button->setAutoDefault(false);
     button->setDefault(false);
     fillCommandButton(button, toQColor(control.background.value_or(Rgb {192, 192, 192})));
@@ -159,12 +159,11 @@ QWidget *MainWindow::createControl(const ControlDescription &control, QWidget *c
     QWidget *widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label:
-        widget = Label1.at(i)
-            = new QLabel(QString::fromStdString(form.Label1.at(i).Caption), container);
+        widget = Label1.at(i) = new QLabel(toQString(form.Label1.at(i).Caption), container);
         Label1.at(i)->setAlignment(Qt::AlignCenter);
         break;
     case ControlKind::Frame:
-        widget = Frame1 = new QGroupBox(QString::fromStdString(form.Frame1.Caption), container);
+        widget = Frame1 = new QGroupBox(toQString(form.Frame1.Caption), container);
         break;
     case ControlKind::OptionButton:
         widget = Option1.at(i) = new AlloyButton(container);
@@ -179,7 +178,7 @@ QWidget *MainWindow::createControl(const ControlDescription &control, QWidget *c
         widget = Text1.at(i) = createTextBox(container);
         break;
     }
-    widget->setObjectName(QString::fromStdString(controlName(control)));
+    widget->setObjectName(toQString(controlName(control)));
     widget->setGeometry(toPixels(control.rect));
     if (control.background && control.kind != ControlKind::CommandButton)
         paintBackground(widget, toQColor(*control.background)); // command buttons fill themselves
@@ -242,12 +241,12 @@ void MainWindow::showOptions()
         QRadioButton *button = Option1.at(k);
         const OptionButton &state = form.Option1.at(k);
         const auto alloy = static_cast<Index>(k);
-        button->setText(QString::fromStdString(state.Caption));
+        button->setText(toQString(state.Caption));
         // A blank caption would leave a screen reader silent: it says the alloy and that it is
         // found.
         button->setAccessibleName(
             isFound(form, alloy)
-                ? tr("%1, намерена").arg(QString::fromStdString(form.List1[0].List(alloy)))
+                ? tr("%1, намерена сплав").arg(toQString(form.List1[0].List(alloy)))
                 : button->text());
         if (button->isChecked() != state.Value) {
             // An exclusive button refuses to be unchecked, so lift the exclusivity for a moment.

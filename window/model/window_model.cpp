@@ -41,6 +41,12 @@ bool isFound(const Kelvaro &form, Index alloy)
     return form.Option1.at(static_cast<std::size_t>(alloy)).Caption.empty();
 }
 
+void clearElementPicks(Kelvaro &form)
+{
+    for (std::size_t list = 1; list <= 3; ++list)
+        form.List1.at(list).setListIndex(noSelection);
+}
+
 void selectOption(Kelvaro &form, Index index)
 {
     const auto selected = static_cast<std::size_t>(index);

@@ -73,6 +73,9 @@ struct Kelvaro
 // An alloy whose button shows no caption has been found since the last clear.
 [[nodiscard]] bool isFound(const Kelvaro &form, Index alloy);
 
+// Removes the selection of the three element lists, List1(1) to List1(3).
+void clearElementPicks(Kelvaro &form);
+
 // The user clicks alloy button `index`: it becomes the one selected button of the frame's group.
 void selectOption(Kelvaro &form, Index index);
 
