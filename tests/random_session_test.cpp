@@ -1,3 +1,4 @@
+#include "catalogue.h"
 #include "main_window.h"
 #include "window_driver.h"
 
@@ -119,12 +120,22 @@ protected:
     {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        // The catalogue's own texts, not the window's copies of them, which could be misplaced.
         for (std::size_t i = 0; i < 10; ++i)
-            oracle.descriptions[i] = window.model().List1[4].List(static_cast<Index>(i));
-        oracle.report = window.model().Text1[0].Text;
+            oracle.descriptions[i] = catalogue::alloyDescriptions.at(i);
+        oracle.report = catalogue::taskStatement;
     }
 
     void act();
+    void pickOneElement();
+    void pickARecipe();
+    void clickAlloyButton();
+    void pressTab();
+    void pressAnArrow();
+    void typeIntoTheReport();
+    void pressCheck();
+    void pressClear();
+    void pressSpace();
     void noteFocusArrival();
     void pick(int list, int row);
     void pressArrow(Qt::Key key);
@@ -151,70 +162,94 @@ int rowOf(const std::string &element)
 
 void RandomSession::act()
 {
+    using Action = void (RandomSession::*)();
+    // Checks come twice as often as the other actions, so that sessions find many alloys.
+    static constexpr std::array<Action, 10> actions {
+        &RandomSession::pickOneElement,   &RandomSession::pickARecipe,
+        &RandomSession::clickAlloyButton, &RandomSession::pressTab,
+        &RandomSession::pressAnArrow,     &RandomSession::typeIntoTheReport,
+        &RandomSession::pressCheck,       &RandomSession::pressCheck,
+        &RandomSession::pressClear,       &RandomSession::pressSpace};
+    (this->*actions.at(static_cast<std::size_t>(randomInt(random, 0, 9))))();
+    noteFocusArrival();
+}
+
+void RandomSession::pickOneElement()
+{
+    const int list = randomInt(random, 1, 3);
+    pick(list, randomInt(random, 0, 11));
+}
+
+// A whole recipe, so that sessions find alloys as well as miss them.
+void RandomSession::pickARecipe()
+{
+    const Recipe &recipe = recipes[static_cast<std::size_t>(randomInt(random, 0, 9))];
+    pick(1, rowOf(recipe.first));
+    pick(2, rowOf(recipe.second));
+    if (recipe.third)
+        pick(3, rowOf(*recipe.third));
+}
+
+void RandomSession::clickAlloyButton()
+{
+    const int k = randomInt(random, 0, 9);
+    auto *button = driver::control<QRadioButton>(window, QStringLiteral("Option1_%1").arg(k));
+    const QPoint inside(randomInt(random, 1, button->width() - 2),
+                        randomInt(random, 1, button->height() - 2));
+    QTest::mouseClick(button, Qt::LeftButton, {}, inside);
+    oracle.selected = k;
+}
+
+void RandomSession::pressTab()
+{
+    QTest::keyClick(QApplication::focusWidget(),
+                    randomInt(random, 0, 1) ? Qt::Key_Tab : Qt::Key_Backtab);
+}
+
+void RandomSession::pressAnArrow()
+{
+    pressArrow(randomInt(random, 0, 1) ? Qt::Key_Down : Qt::Key_Up);
+}
+
+void RandomSession::typeIntoTheReport()
+{
+    auto *box = driver::control<QPlainTextEdit>(window, QStringLiteral("Text1_0"));
+    QTest::keyClicks(box, QStringLiteral("xyz"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+void RandomSession::pressCheck()
+{
+    driver::press(window, 0);
+    oracle.check();
+    forgetCursors();
+}
+
+void RandomSession::pressClear()
+{
+    driver::press(window, 1);
+    oracle.clear();
+    forgetCursors();
+}
+
+// Space presses a focused command button and selects a focused alloy button.
+void RandomSession::pressSpace()
+{
     QWidget *focus = QApplication::focusWidget();
-    switch (randomInt(random, 0, 9)) {
-    case 0: {
-        const int list = randomInt(random, 1, 3);
-        pick(list, randomInt(random, 0, 11));
-        break;
-    }
-    case 1: {
-        // A whole recipe, so that sessions find alloys as well as miss them.
-        const Recipe &recipe = recipes[static_cast<std::size_t>(randomInt(random, 0, 9))];
-        pick(1, rowOf(recipe.first));
-        pick(2, rowOf(recipe.second));
-        if (recipe.third)
-            pick(3, rowOf(*recipe.third));
-        break;
-    }
-    case 2: {
-        const int k = randomInt(random, 0, 9);
-        auto *button = driver::control<QRadioButton>(window, QStringLiteral("Option1_%1").arg(k));
-        const QPoint inside(randomInt(random, 1, button->width() - 2),
-                            randomInt(random, 1, button->height() - 2));
-        QTest::mouseClick(button, Qt::LeftButton, {}, inside);
-        oracle.selected = k;
-        break;
-    }
-    case 3:
-        QTest::keyClick(focus, randomInt(random, 0, 1) ? Qt::Key_Tab : Qt::Key_Backtab);
-        break;
-    case 4:
-        pressArrow(randomInt(random, 0, 1) ? Qt::Key_Down : Qt::Key_Up);
-        break;
-    case 5: {
-        auto *box = driver::control<QPlainTextEdit>(window, QStringLiteral("Text1_0"));
-        QTest::keyClicks(box, QStringLiteral("xyz"));
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        break;
-    }
-    case 6:
-    case 7:
-        driver::press(window, 0);
+    const QString name = focus != nullptr ? focus->objectName() : QString();
+    if (name == QStringLiteral("Command1_0")) {
         oracle.check();
         forgetCursors();
-        break;
-    case 8:
-        driver::press(window, 1);
+    } else if (name == QStringLiteral("Command1_1")) {
         oracle.clear();
         forgetCursors();
-        break;
-    case 9:
-        if (focus != nullptr && focus->objectName() == QStringLiteral("Command1_0")) {
-            oracle.check();
-            forgetCursors();
-        } else if (focus != nullptr && focus->objectName() == QStringLiteral("Command1_1")) {
-            oracle.clear();
-            forgetCursors();
-        } else if (focus != nullptr && focus->objectName().startsWith(QStringLiteral("Option1_")))
-            oracle.selected = focus->objectName().mid(8).toInt();
-        else
-            break; // Space in a list or the report box is left out: it edits nothing here
-        QTest::keyClick(focus, Qt::Key_Space);
-        break;
+    } else if (name.startsWith(QStringLiteral("Option1_"))) {
+        oracle.selected = name.mid(8).toInt();
+    } else {
+        return; // Space in a list or the report box is left out: it edits nothing here
     }
-    noteFocusArrival();
+    QTest::keyClick(focus, Qt::Key_Space);
 }
 
 void RandomSession::pick(int list, int row)
