@@ -14,4 +14,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # the Qt 6 libraries it links, found by dpkg-shlibdeps
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2) # the metrics the layout was made for
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland) # a native window on Wayland desktops
 include(CPack)

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file
   clang-format clang-tidy cppcheck valgrind
   libx11-dev libbenchmark-dev

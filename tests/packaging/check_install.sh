@@ -14,10 +14,13 @@ fail() {
   exit 1
 }
 
-# Starts the installed program on the offscreen platform; sets the variable named $1 to its pid
-# once it catches SIGTERM, and gives it time to reach its window unless $2 is "early".
+# Starts the installed program; sets the variable named $1 to its pid once it catches SIGTERM. On
+# an X display (DISPLAY set, as under xvfb-run) it then waits until $2 windows of Kelvaro are
+# mapped; without one it runs on the offscreen platform and is signalled before any window.
 start_program() {
-  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$work/usr/bin/kelvaro" &
+  local platform=offscreen
+  [ -z "${DISPLAY:-}" ] || platform=xcb
+  QT_QPA_PLATFORM=$platform XDG_RUNTIME_DIR=$work "$work/usr/bin/kelvaro" &
   local pid=$!
   for _ in $(seq 100); do
     local caught
@@ -25,8 +28,21 @@ start_program() {
     (((0x$caught >> 14) & 1)) && break
     sleep 0.05
   done
-  [ "${2:-}" = early ] || sleep 0.5
+  [ -z "${DISPLAY:-}" ] || wait_for_windows "${2:-1}"
   printf -v "$1" %s "$pid"
+}
+
+# Waits until $1 top-level windows titled Kelvaro are viewable on the X display.
+wait_for_windows() {
+  for _ in $(seq 100); do
+    local shown=0 id
+    for id in $(xwininfo -root -tree | awk '/"Kelvaro": \(/ {print $1}'); do
+      xwininfo -id "$id" | grep -q IsViewable && shown=$((shown + 1))
+    done
+    [ "$shown" -ge "$1" ] && return 0
+    sleep 0.05
+  done
+  fail "fewer than $1 windows of Kelvaro appeared on the display"
 }
 
 # Sends signal $2 to pid $1; the program must exit with status 0 within a second.
@@ -86,6 +102,7 @@ package)
   for dependency in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2; do
     grep -q "$dependency" <<< "$depends" || fail "Depends lacks $dependency: $depends"
   done
+  grep -q '^ Recommends: .*qt6-wayland' <<< "$info" || fail "Recommends lacks qt6-wayland"
   grep -q '^ Maintainer: .*<.*@.*>' <<< "$info" || fail "no maintainer"
   grep -q '^ Description: .*alloys' <<< "$info" || fail "no description"
   contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
@@ -95,17 +112,13 @@ package)
     grep -qx -- "$path" <<< "$contents" || fail "the package lacks $path"
   done
   ;;
-SIGTERM | SIGINT)
+SIGTERM | SIGINT | SIGTERM-before-window)
   start_program first
-  stop_program "$first" "$check"
-  ;;
-SIGTERM-before-window)
-  start_program first early
-  stop_program "$first" SIGTERM
+  stop_program "$first" "${check%-before-window}"
   ;;
 two-at-once)
-  start_program first
-  start_program second
+  start_program first 1
+  start_program second 2
   stop_program "$first" SIGTERM
   stop_program "$second" SIGTERM
   ;;
