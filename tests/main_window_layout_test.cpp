@@ -18,6 +18,12 @@ namespace {
 
 // How the window looks: places, colours, captions, fonts, contrast.
 
+QRect pixelsOf(const TwipsRect &rect)
+{
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+            twipsToPixels(rect.height)};
+}
+
 TEST_F(MainWindowTest, EveryShownControlSitsAtItsPlace)
 {
     for (const ControlDescription &described : kelvaroForm().controls) {
@@ -27,9 +33,7 @@ TEST_F(MainWindowTest, EveryShownControlSitsAtItsPlace)
             continue;
         }
         ASSERT_NE(widget, nullptr) << controlName(described);
-        const QRect expected(twipsToPixels(described.rect.left), twipsToPixels(described.rect.top),
-                             twipsToPixels(described.rect.width),
-                             twipsToPixels(described.rect.height));
+        const QRect expected = pixelsOf(described.rect);
         const QRect actual = widget->geometry();
         EXPECT_LE((actual.topLeft() - expected.topLeft()).manhattanLength(), 1)
             << controlName(described) << " at " << actual.x() << "," << actual.y();
@@ -154,16 +158,12 @@ TEST_F(MainWindowTest, NoCaptionIsClipped)
 TEST_F(MainWindowTest, ControlsOverlapOnlyWhereTheDesignHasThemOverlap)
 {
     const auto &controls = kelvaroForm().controls;
-    const auto pixels = [](const TwipsRect &r) {
-        return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                     twipsToPixels(r.height));
-    };
     for (const ControlDescription &a : controls) {
         for (const ControlDescription &b : controls) {
             if (&a == &b || !a.shown || !b.shown || a.inFrame != b.inFrame)
                 continue;
             const QRect shown = control(name(a))->geometry() & control(name(b))->geometry();
-            EXPECT_EQ(shown, pixels(a.rect) & pixels(b.rect))
+            EXPECT_EQ(shown, pixelsOf(a.rect) & pixelsOf(b.rect))
                 << controlName(a) << " and " << controlName(b);
         }
     }
