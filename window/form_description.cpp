@@ -51,13 +51,9 @@ ControlDescription list(Index index, TwipsRect rect, std::span<const std::string
 ControlDescription hiddenList(Index index, TwipsRect rect, std::span<const std::string_view> items,
                               Index tab)
 {
-    return {.kind = ControlKind::ListBox,
-            .array = "List1",
-            .index = index,
-            .rect = rect,
-            .shown = false,
-            .tabIndex = tab,
-            .items = items};
+    ControlDescription hidden = list(index, rect, items, tab, {});
+    hidden.shown = false;
+    return hidden;
 }
 
 ControlDescription command(Index index, TwipsRect rect, Rgb colour, std::string_view caption,

@@ -52,7 +52,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
     // Ties the window to its menu entry and icon on Wayland and X11 desktops.
-    QGuiApplication::setDesktopFileName(QStringLiteral("bg.kelvaro.Kelvaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
     kelvaro::MainWindow window;
     kelvaro::closeOnTermination(window);
     window.centreOnScreen();
