@@ -11,6 +11,6 @@ cmake --build --preset bench -j "$(nproc)" --target kelvaro bare_window bare_tex
   startup_bench check_bench
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 run() { xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" "$@"; }
-run build-bench/bench/startup_bench "${RUNS:-20}" build-bench/window/kelvaro \
+run build-bench/bench/startup_bench "${RUNS:-20}" build-bench/window/qt/kelvaro \
   build-bench/bench/bare_window build-bench/bench/bare_text_window
 run build-bench/bench/check_bench

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset release > /dev/null
 cmake --build --preset release -j "$(nproc)" --target kelvaro
-exec build-release/window/kelvaro "$@"
+exec build-release/window/qt/kelvaro "$@"

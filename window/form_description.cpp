@@ -149,8 +149,10 @@ const FormDescription &kelvaroForm()
 std::string controlName(const ControlDescription &control)
 {
     std::string name(control.array);
-    if (control.index)
-        name += "_" + std::to_string(*control.index);
+    if (control.index) {
+        name += '_';
+        name += std::to_string(*control.index);
+    }
     return name;
 }
 

@@ -4,6 +4,7 @@
 #include "form_description.h"
 #include "legible_colours.h"
 #include "qt_strings.h"
+#include "spoken_texts.h"
 #include "window_font.h"
 
 #include <QGroupBox>
@@ -242,12 +243,7 @@ void MainWindow::showOptions()
         const OptionButton &state = form.Option1.at(k);
         const auto alloy = static_cast<Index>(k);
         button->setText(toQString(state.Caption));
-        // A blank caption would leave a screen reader silent: it says the alloy and that it is
-        // found.
-        button->setAccessibleName(
-            isFound(form, alloy)
-                ? tr("%1, намерена сплав").arg(toQString(form.List1[0].List(alloy)))
-                : button->text());
+        button->setAccessibleName(toQString(alloyButtonName(form, alloy)));
         if (button->isChecked() != state.Value) {
             // An exclusive button refuses to be unchecked, so lift the exclusivity for a moment.
             button->setAutoExclusive(false);

@@ -6,9 +6,10 @@
 //   window/form_description  the design-time description of the window, which fills the model
 //   check/                CheckAlloy: which alloy the picks name, and the report about it
 //   window/commands       Command1_Click and ClearAll, the only code that a click runs
-//   window/main_window    this Qt window: it shows the model, feeds the user's selections and
+//   window/spoken_texts   what a screen reader says of the model, in every window alike
+//   window/qt/            this Qt window: it shows the model, feeds the user's selections and
 //                         clicks into it, and shows the model again after every command
-//   window/main.cpp       the program's entry
+//   window/win32/         the same window in the Windows API, over the same model
 
 #include "window_model.h"
 
