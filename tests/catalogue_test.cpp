@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -103,25 +104,50 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         DescriptionCase {
             0, 797, {"мед", "цинк", "никел", "5%", "телефон", "ципове", "клеми", "прибори"}},
-        DescriptionCase {1, 596, {"мед", "калай", "скулптури", "монети", "4000", "2000", "оръжия"}},
+        DescriptionCase {
+            1,
+            596,
+            {"мед", "калай", "скулптури", "монети", "от 3300 до 1200\u00A0г. пр.н.е.", "оръжия"}},
         DescriptionCase {
             2, 550, {"бижута", "никел", "платина", "паладий", "сребро", "карат", "17"}},
+        DescriptionCase {3,
+                         434,
+                         {"евтектична", "стайна", "−19\u00A0°C", "°F", "слабо токсична, тя",
+                          "живак", "68,5% Ga, 21,5% In, 10% Sn"}},
+        DescriptionCase {4,
+                         465,
+                         {"хром (20\u00A0– 30%)", "алуминий (4\u00A0– 7,5%)", "Ω",
+                          "7100\u00A0– 7300\u00A0kg", "1450\u00A0°C", "750\u00A0– 950\u00A0°C"}},
         DescriptionCase {
-            3, 434, {"евтектична", "стайна", "°C", "°F", "живак", "68,5% Ga, 21,5% In, 10% Sn"}},
+            5,
+            249,
+            {"сплав от мед и никел", "60% мед и 40% никел", "Сплавта е наречена", "термодвойки"}},
         DescriptionCase {
-            4,
-            465,
-            {"хром (20-30%)", "алуминий (4-7,5%)", "Ω", "7100-7300", "1450 °C", "750-950 °C"}},
-        DescriptionCase {5, 249, {"мед", "никел", "40%", "60%", "термодвойки"}},
-        DescriptionCase {6, 420, {"мед (над 50%)", "цинк", "927 °C", "1700 °F", "музикални"}},
+            6, 420, {"мед (над 50%)", "цинк", "927\u00A0°C", "1700\u00A0°F", "музикални"}},
+        DescriptionCase {7,
+                         404,
+                         {"немагнитна", "никел (80%)", "хром (20%)", "желязо",
+                          "топи при около 1400\u00A0°C",
+                          "работната му температура достига до около 1200\u00A0°C", "кантал"}},
         DescriptionCase {
-            7, 404, {"немагнитна", "никел (80%)", "хром (20%)", "желязо", "1400 °C", "кантал"}},
-        DescriptionCase {
-            8, 717, {"желязо", "въглерод", "0,025%", "2,14%", "манган", "ниобий", "чугун"}},
+            8, 717, {"сплав от желязо и въглерод", "0,025%", "2,14%", "манган", "ниобий", "чугун"}},
         DescriptionCase {9, 125, {"злато", "сребро", "мед", "равни части", "амулети"}}),
     [](const testing::TestParamInfo<DescriptionCase> &info) {
         return "alloy" + std::to_string(info.param.alloy);
     });
+
+TEST(Catalogue, DescriptionsKeepEveryFigureOnOneLine)
+{
+    // A figure keeps its unit and a range its dash: no-break spaces, not blanks, and an en dash.
+    const std::regex broken("[0-9]( (°|г\\.|kg|Ω)|-[0-9]| –)");
+    for (std::size_t alloy = 0; alloy < alloyCount; ++alloy) {
+        const std::string text(alloyDescriptions.at(alloy));
+        std::smatch match;
+        EXPECT_FALSE(std::regex_search(text, match, broken))
+            << alloyNames.at(alloy) << ": \"" << match.str() << '"';
+        EXPECT_EQ(text.find("сплав на "), std::string::npos) << alloyNames.at(alloy);
+    }
+}
 
 TEST(Catalogue, TaskStatementHasSixLinesEachEndingInCrLf)
 {

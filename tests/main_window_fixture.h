@@ -53,7 +53,7 @@ protected:
 
     QString report() const
     {
-        return control<QPlainTextEdit>(QStringLiteral("Text1_0"))->toPlainText();
+        return shownText(*control<QPlainTextEdit>(QStringLiteral("Text1_0")));
     }
 
     QString focusName() const

@@ -315,7 +315,7 @@ void RandomSession::expectWindowMatchesOracle(int step) const
     }
     ASSERT_EQ(model.Text1[0].Text, oracle.report) << "report at step " << step;
     auto *box = driver::control<QPlainTextEdit>(window, QStringLiteral("Text1_0"));
-    ASSERT_EQ(box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString(),
+    ASSERT_EQ(shownText(*box).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString(),
               oracle.report)
         << "Text1_0 at step " << step;
 }

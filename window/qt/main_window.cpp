@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <utility>
@@ -118,6 +119,12 @@ std::size_t indexOf(const ControlDescription &control)
 }
 
 } // namespace
+
+QString shownText(const QPlainTextEdit &box)
+{
+    // toPlainText() would turn the no-break spaces that keep a figure with its unit into blanks.
+    return box.document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, titleBarFlags(kelvaroForm())), form(loadKelvaro())
@@ -273,7 +280,7 @@ void MainWindow::showReport()
 {
     QPlainTextEdit *box = Text1[0];
     const QString text = toDisplayedText(form.Text1[0].Text);
-    if (box->toPlainText() == text)
+    if (shownText(*box) == text)
         return; // an unchanged report keeps the reader's place
     box->setPlainText(text);
     box->verticalScrollBar()->setValue(0);

@@ -61,4 +61,7 @@ private:
     QGroupBox *Frame1 = nullptr;
 };
 
+// The whole text that a text box shows, lines ending in LF, no-break spaces kept.
+[[nodiscard]] QString shownText(const QPlainTextEdit &box);
+
 } // namespace kelvaro
