@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh test
 cmake --preset bench > /dev/null
 cmake --build --preset bench -j "$(nproc)" --target kelvaro bare_window bare_text_window \
   startup_bench check_bench

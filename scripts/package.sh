@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh test
 cmake --preset release > /dev/null
 cmake --build --preset release -j "$(nproc)"
 (cd build-release && cpack -G DEB)

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh test
 cmake --preset dev > /dev/null
 cmake --build --preset dev -j "$(nproc)" --target kelvaro_screenshots
 mkdir -p docs

@@ -1,30 +1,60 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Kelvaro needs to build, test and run; does nothing when all of
-# them are present. Safe to run again and again.
+# Installs the Debian packages that one kind of work needs, and nothing when all are present; safe
+# to run again and again. Usage: scripts/setup.sh run|test|windows...
+#   run      build and run Kelvaro
+#   test     build and run the Linux test suite, the linters and the benchmarks
+#   windows  cross-build the Windows program and run its tests under Wine
+# apt's output goes to build-logs/setup.log; the terminal gets one line per step.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-  cmake g++ make pkg-config
-  libgtest-dev libgmock-dev
-  qt6-base-dev libgl-dev
-  fonts-liberation2 fonts-dejavu-core
-  xvfb xauth x11-utils
-  desktop-file-utils appstream dpkg-dev file
-  clang-format clang-tidy cppcheck valgrind
-  libx11-dev libbenchmark-dev
-)
+run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
+test=("${run[@]}" libgtest-dev libgmock-dev xvfb xauth x11-utils
+  desktop-file-utils appstream dpkg-dev file clang-format clang-tidy cppcheck valgrind
+  libx11-dev libbenchmark-dev)
+windows=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
+  fonts-liberation2 wixl zip)
 
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-  [ "$status" = installed ] || missing+=("$package")
+packages=()
+for set in "$@"; do
+  case $set in
+    run) packages+=("${run[@]}") ;;
+    test) packages+=("${test[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
+    *)
+      echo "setup: no package set '$set' (run, test, windows)" >&2
+      exit 2
+      ;;
+  esac
 done
 
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
+missing=()
+for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2> /dev/null || true)
+  [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -gt 0 ] || exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo > /dev/null; then
+    echo "setup: ${#missing[@]} Debian packages are missing and there is no sudo here; as root," \
+      "run: apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo=(sudo)
 fi
+
+mkdir -p build-logs
+log=$PWD/build-logs/setup.log
+echo "Installing ${#missing[@]} Debian packages (apt's output: $log)"
+{
+  "${sudo[@]}" apt-get update -q &&
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+      "${missing[@]}"
+} > "$log" 2>&1 || {
+  tail -n 5 "$log" >&2
+  echo "setup: installing the packages failed; the whole output is in $log" >&2
+  exit 1
+}
+grep -E '^(Need to get|After this operation)' "$log" | sed 's/^/  /' || true

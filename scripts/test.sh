@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds Kelvaro and runs the whole test suite: once in a plain build
-# (build/), once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/). In CI
-# (CI=true) warnings are errors and the linters run too (scripts/lint.sh).
-# Give preset names to run only those: scripts/test.sh dev
+# Sets up what is missing, builds Kelvaro and runs the whole test suite: in a plain build (build/),
+# with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), and cross-built for Windows
+# and run under Wine (build-windows/); the optimised build (build-release/) is built too, so that
+# it stays free of warnings. In CI (CI=true) warnings are errors and the linters run too
+# (scripts/lint.sh). Give preset names to run only those: scripts/test.sh dev
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-
 presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(dev asan)
+[ ${#presets[@]} -gt 0 ] || presets=(dev asan release)
+
+sets=()
+for preset in "${presets[@]}"; do
+  case $preset in
+    windows) sets+=(windows) ;;
+    *) sets+=(test) ;;
+  esac
+done
+scripts/setup.sh "${sets[@]}"
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
@@ -22,5 +30,5 @@ for preset in "${presets[@]}"; do
   if [ "$preset" = dev ] && [ "${CI:-}" = true ]; then
     scripts/lint.sh
   fi
-  ctest --preset "$preset" -j "$(nproc)"
+  [ "$preset" = release ] || ctest --preset "$preset" -j "$(nproc)"
 done
