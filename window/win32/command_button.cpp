@@ -1,0 +1,45 @@
+#include "command_button.h"
+
+#include <string>
+
+namespace kelvaro::win32 {
+
+namespace {
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+void drawCommandButton(const DRAWITEMSTRUCT &item, COLORREF colour)
+{
+    HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+
+    HBRUSH fill = CreateSolidBrush(colour);
+    FillRect(dc, &rect, fill);
+    DeleteObject(fill);
+    DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    RECT textRect = rect;
+    if (pressed)
+        OffsetRect(&textRect, 1, 1);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    std::wstring caption = windowText(item.hwndItem);
+    DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &textRect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        InflateRect(&rect, -3, -3);
+        DrawFocusRect(dc, &rect);
+    }
+}
+
+} // namespace kelvaro::win32
