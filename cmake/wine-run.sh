@@ -18,8 +18,7 @@ export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 driver=${KELVARO_WINE_DRIVER:-null}
 
 make_prefix() {
-  mkdir -p "$WINEPREFIX"
-  wineboot --init > /dev/null 2>&1
+  wineboot --init > /dev/null 2>&1 < /dev/null 9>&-
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2> /dev/null || true
   settings="$WINEPREFIX/kelvaro.reg"
   cat > "$settings" << 'REG'
@@ -28,7 +27,7 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Times New Roman"="Liberation Serif"
 REG
-  wine regedit /S "$settings" > /dev/null 2>&1
+  wine regedit /S "$settings" > /dev/null 2>&1 < /dev/null 9>&-
   touch "$WINEPREFIX/.kelvaro-ready"
 }
 
@@ -36,16 +35,22 @@ set_driver() {
   [ "$(cat "$WINEPREFIX/.kelvaro-driver" 2> /dev/null)" = "$driver" ] && return 0
   printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"="%s"\n' "$driver" \
     > "$WINEPREFIX/driver.reg"
-  wine regedit /S "$WINEPREFIX/driver.reg" > /dev/null 2>&1
+  wine regedit /S "$WINEPREFIX/driver.reg" > /dev/null 2>&1 < /dev/null 9>&-
   echo "$driver" > "$WINEPREFIX/.kelvaro-driver"
+  # The desktop process keeps the driver it started with: start the server and it afresh, and
+  # the services too, with their output detached, before any program whose output is watched.
+  wineserver -k || true
+  wineserver -p > /dev/null 2>&1 < /dev/null 9>&- || true
+  wineboot > /dev/null 2>&1 < /dev/null 9>&-
 }
 
 # One test at a time makes the prefix; CTest runs several at once.
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9> "$WINEPREFIX.lock"
 flock 9
-# A persistent server, its output detached, so that no test's output pipe stays open behind it;
-# it goes to the background by itself, or finds one running already.
+# A persistent server, its output detached, so that no test's output pipe stays open behind it
+# or behind the services it starts; it goes to the background by itself, or finds one running.
+mkdir -p "$WINEPREFIX"
 wineserver -p > /dev/null 2>&1 < /dev/null 9>&- || true
 [ -f "$WINEPREFIX/.kelvaro-ready" ] || make_prefix
 set_driver
