@@ -5,13 +5,18 @@
 
 namespace kelvaro::win32 {
 
-AccessibleNames::AccessibleNames()
+// COM starts with the first name given, not with the window: a fresh exercise has none to give.
+bool AccessibleNames::start()
 {
-    comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    result = CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IAccPropServices, reinterpret_cast<void **>(&services));
-    if (FAILED(result))
-        services = nullptr;
+    if (!started) {
+        started = true;
+        comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        result = CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IAccPropServices, reinterpret_cast<void **>(&services));
+        if (FAILED(result))
+            services = nullptr;
+    }
+    return services != nullptr;
 }
 
 AccessibleNames::~AccessibleNames()
@@ -24,14 +29,14 @@ AccessibleNames::~AccessibleNames()
 
 void AccessibleNames::name(HWND control, const std::wstring &name)
 {
-    if (services != nullptr)
+    if (start())
         result = services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                           PROPID_ACC_NAME, name.c_str());
 }
 
 void AccessibleNames::restore(HWND control)
 {
-    if (services != nullptr)
+    if (start())
         result = services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                           &PROPID_ACC_NAME, 1);
 }

@@ -14,7 +14,7 @@ namespace kelvaro::win32 {
 class AccessibleNames
 {
 public:
-    AccessibleNames();
+    AccessibleNames() = default;
     ~AccessibleNames();
     AccessibleNames(const AccessibleNames &) = delete;
     AccessibleNames &operator=(const AccessibleNames &) = delete;
@@ -27,6 +27,9 @@ public:
     [[nodiscard]] HRESULT lastResult() const { return result; }
 
 private:
+    bool start();
+
+    bool started = false;
     bool comStarted = false;
     IAccPropServices *services = nullptr;
     HRESULT result = S_OK;
