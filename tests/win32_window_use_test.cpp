@@ -1,9 +1,6 @@
 #include "win32_window_fixture.h"
 
 #include "catalogue.h"
-#include "commands.h"
-#include "form_description.h"
-#include "spoken_texts.h"
 
 #include <oleacc.h>
 
@@ -19,6 +16,7 @@ struct CheckCase
     std::string name;
     std::array<std::string_view, 3> picks;
     Index alloy; // noSelection: the check fails
+    std::string_view firstLine;
     friend void PrintTo(const CheckCase &row, std::ostream *out) { *out << row.name; }
 };
 
@@ -35,18 +33,17 @@ std::wstring alloyName(Index alloy)
 std::wstring accessibleName(HWND control)
 {
     IAccessible *accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible, reinterpret_cast<void **>(&accessible))))
-        return L"(no accessible object)";
+    AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                               reinterpret_cast<void **>(&accessible));
     VARIANT self {};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.vt = VT_I4; // CHILDID_SELF
     BSTR name = nullptr;
-    std::wstring result = SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr
-        ? std::wstring(name)
-        : L"(no name)";
+    if (accessible != nullptr) {
+        accessible->get_accName(self, &name);
+        accessible->Release();
+    }
+    std::wstring result = name != nullptr ? name : L"(none)";
     SysFreeString(name);
-    accessible->Release();
     return result;
 }
 
@@ -62,12 +59,9 @@ TEST_P(Win32Check, ReportsBlanksTheFoundAlloyAndClearGivesEveryCaptionBack)
         pick(list, row.picks.at(static_cast<std::size_t>(list - 1)));
     click(command(0));
 
-    const std::wstring taskStatement = toWide(catalogue::taskStatement);
-    std::wstring expected = taskStatement;
+    std::wstring expected = toWide(catalogue::taskStatement);
     if (row.alloy != noSelection) {
-        expected = L"Елементи на сплавта " + alloyName(row.alloy) + L" са:  " + toWide(row.picks[0])
-            + L", " + toWide(row.picks[1]) + (row.picks[2].empty() ? L"" : L", ")
-            + toWide(row.picks[2]) + L"\r\n"
+        expected = toWide(row.firstLine) + L"\r\n"
             + toWide(catalogue::alloyDescriptions.at(static_cast<std::size_t>(row.alloy)))
             + L"\r\n";
     }
@@ -85,11 +79,16 @@ TEST_P(Win32Check, ReportsBlanksTheFoundAlloyAndClearGivesEveryCaptionBack)
     EXPECT_EQ(text(report()), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32Window, Win32Check,
-                         testing::Values(CheckCase {"brass", {"мед", "цинк", ""}, 6},
-                                         CheckCase {"alpaca", {"мед", "цинк", "никел"}, 0},
-                                         CheckCase {"failed", {"цинк", "мед", ""}, noSelection}),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Win32Window, Win32Check,
+    testing::Values(
+        CheckCase {"brass", {"мед", "цинк", ""}, 6, "Елементи на сплавта месинг са:  мед, цинк"},
+        CheckCase {"alpaca",
+                   {"мед", "цинк", "никел"},
+                   0,
+                   "Елементи на сплавта алпака са:  мед, цинк, никел"},
+        CheckCase {"failed", {"цинк", "мед", ""}, noSelection, ""}),
+    [](const auto &info) { return info.param.name; });
 
 // Wine has no dynamic annotation and answers E_NOTIMPL; Windows must take the name.
 TEST_F(Win32WindowTest, FoundAlloyButtonIsNamedForScreenReadersUntilTheClear)
@@ -139,17 +138,6 @@ TEST_F(Win32WindowTest, TabCyclesThroughTheControlsThatTakeTheFocus)
         click(command(0));
         SetFocus(report());
     }
-}
-
-TEST_F(Win32WindowTest, ArrowsMoveAndSelectInsideTheAlloyGroup)
-{
-    SetFocus(report());
-    press(VK_TAB);
-    press(VK_DOWN);
-    EXPECT_EQ(GetFocus(), alloyButton(1));
-    EXPECT_EQ(SendMessageW(alloyButton(1), BM_GETCHECK, 0, 0), BST_CHECKED);
-    press(VK_TAB);
-    EXPECT_EQ(GetFocus(), list(1));
 }
 
 struct KeyCase
