@@ -121,7 +121,7 @@ TEST_F(Win32WindowTest, ReportIsReadOnlyForTheUser)
 }
 
 // Tab runs through the report box, the alloy group, the three lists and the two buttons and back;
-// the group keeps its stop once a check has unchecked every button.
+// the group keeps its stop once a check has unchecked every button; arrows move inside it.
 TEST_F(Win32WindowTest, TabCyclesThroughTheControlsThatTakeTheFocus)
 {
     EXPECT_EQ(GetFocus(), report());
@@ -138,6 +138,10 @@ TEST_F(Win32WindowTest, TabCyclesThroughTheControlsThatTakeTheFocus)
         click(command(0));
         SetFocus(report());
     }
+    press(VK_TAB);
+    press(VK_DOWN); // the arrows move inside the group and select as they go
+    EXPECT_EQ(GetFocus(), alloyButton(1));
+    EXPECT_EQ(SendMessageW(alloyButton(1), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 struct KeyCase
