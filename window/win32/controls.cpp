@@ -2,8 +2,6 @@
 
 #include "wide_text.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -63,14 +61,22 @@ std::string_view initialText(const ControlDescription &control, const Kelvaro &f
 }
 
 // A multi-line EDIT wants every key, so Tab would stay in the report box and Esc would close
-// the window; the report box leaves them to the window's dialog keys.
-LRESULT CALLBACK reportBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR /*id*/, DWORD_PTR /*data*/)
+// the window; the report box leaves them to the window's dialog keys. The EDIT's own procedure
+// is kept in the box's user data.
+LRESULT CALLBACK reportBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+    const auto editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    const LRESULT result = CallWindowProcW(editProc, box, message, wParam, lParam);
     if (message == WM_GETDLGCODE)
         return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
     return result;
+}
+
+void leaveDialogKeysToTheWindow(HWND box)
+{
+    const LONG_PTR editProc
+        = SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(reportBoxProc));
+    SetWindowLongPtrW(box, GWLP_USERDATA, editProc);
 }
 
 std::vector<const ControlDescription *> shownInTabOrder()
@@ -160,7 +166,7 @@ Controls createControls(HWND window, const Kelvaro &form)
         if (control->kind == ControlKind::ListBox)
             addItems(created, form.List1.at(static_cast<std::size_t>(*control->index)));
         if (control->kind == ControlKind::TextBox)
-            SetWindowSubclass(created, reportBoxProc, 0, 0);
+            leaveDialogKeysToTheWindow(created);
         slot(controls, *control) = created;
     }
     return controls;
