@@ -89,13 +89,7 @@ protected:
         }
     }
 
-    static std::wstring text(HWND control)
-    {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    static std::wstring text(HWND control) { return kelvaro::win32::windowText(control); }
 
     HWND window {};
 };

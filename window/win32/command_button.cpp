@@ -1,20 +1,10 @@
 #include "command_button.h"
 
+#include "wide_text.h"
+
 #include <string>
 
 namespace kelvaro::win32 {
-
-namespace {
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-} // namespace
 
 void drawCommandButton(const DRAWITEMSTRUCT &item, COLORREF colour)
 {

@@ -22,14 +22,6 @@ namespace {
 constexpr wchar_t className[] = L"bg.kelvaro.Kelvaro";
 constexpr int iconResource = 1;
 
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // Rewrites a text only when it changed, so that nothing flickers and a reader keeps his place.
 bool setText(HWND window, const std::wstring &text)
 {

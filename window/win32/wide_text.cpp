@@ -1,7 +1,5 @@
 #include "wide_text.h"
 
-#include <windows.h>
-
 #include <stdexcept>
 
 namespace kelvaro::win32 {
@@ -18,6 +16,14 @@ std::wstring toWide(std::string_view text)
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
     return wide;
+}
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 } // namespace kelvaro::win32
