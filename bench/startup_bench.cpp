@@ -12,7 +12,8 @@
 #include <unistd.h>
 #include <vector>
 
-// Starts Kelvaro and its yardsticks in turn on the X display in $DISPLAY,
+// Starts Kelvaro and its yardsticks in turn on the X display in $DISPLAY (each a program or a
+// script that execs it, such as Wine with a Windows program),
 // timing each from exec to the map of its top-level window, and reading its resident and
 // proportional set size at that moment.
 // Usage: startup_bench RUNS KELVARO YARDSTICK...
@@ -87,6 +88,15 @@ Medians medians(const std::vector<Sample> &samples)
     return {median(ms), median(rss), median(pss)};
 }
 
+// The median of the run-by-run ratios: each pair of runs shares the machine's load at the time.
+double pairedRatio(const std::vector<Sample> &kelvaro, const std::vector<Sample> &yardstick)
+{
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < kelvaro.size(); ++i)
+        ratios.push_back(kelvaro[i].milliseconds / yardstick[i].milliseconds);
+    return median(ratios);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -111,16 +121,18 @@ int main(int argc, char **argv)
         for (std::size_t p = 0; p < programs.size(); ++p)
             samples[p].push_back(startOnce(display, programs[p]));
     }
-    std::printf("median of %d runs     start-up ms   RSS KiB   PSS KiB   ratios Kelvaro/this\n",
+    std::printf("median of %d runs     start-up ms   RSS KiB   PSS KiB   ratios Kelvaro/this"
+                "   paired start-up ratio\n",
                 runs);
     const Medians kelvaro = medians(samples[0]);
     for (std::size_t p = 0; p < programs.size(); ++p) {
         const Medians m = medians(samples[p]);
         std::printf(
-            "%-22s %11.1f %9.0f %9.0f   %.3f %.3f %.3f\n",
+            "%-22s %11.1f %9.0f %9.0f   %.3f %.3f %.3f   %.3f\n",
             std::string(programs[p]).substr(std::string(programs[p]).rfind('/') + 1).c_str(),
             m.milliseconds, m.rssKiB, m.pssKiB, kelvaro.milliseconds / m.milliseconds,
-            kelvaro.rssKiB / m.rssKiB, kelvaro.pssKiB / m.pssKiB);
+            kelvaro.rssKiB / m.rssKiB, kelvaro.pssKiB / m.pssKiB,
+            pairedRatio(samples[0], samples[p]));
     }
     XCloseDisplay(display);
     return 0;

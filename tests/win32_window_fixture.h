@@ -1,0 +1,95 @@
+#pragma once
+
+#include "controls.h"
+#include "main_window.h"
+#include "wide_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// The real window Kelvaro, created in the test's process and driven with the messages that a
+// user's clicks and keys send.
+class Win32WindowTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = kelvaro::win32::createMainWindow(GetModuleHandleW(nullptr));
+        ASSERT_NE(window, nullptr);
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        pump();
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(window);
+        pump();
+    }
+
+    [[nodiscard]] HWND control(kelvaro::ControlKind kind, kelvaro::Index index = 0) const
+    {
+        return GetDlgItem(window, kelvaro::win32::controlId(kind, index));
+    }
+    [[nodiscard]] HWND list(kelvaro::Index index) const
+    {
+        return control(kelvaro::ControlKind::ListBox, index);
+    }
+    [[nodiscard]] HWND alloyButton(kelvaro::Index index) const
+    {
+        return control(kelvaro::ControlKind::OptionButton, index);
+    }
+    [[nodiscard]] HWND command(kelvaro::Index index) const
+    {
+        return control(kelvaro::ControlKind::CommandButton, index);
+    }
+    [[nodiscard]] HWND report() const { return control(kelvaro::ControlKind::TextBox, 0); }
+
+    static void pump()
+    {
+        MSG message {};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    // A click on a list row: the selection, and the notification the list sends for a click.
+    void pick(kelvaro::Index listIndex, std::string_view element) const
+    {
+        if (element.empty())
+            return;
+        HWND box = list(listIndex);
+        const LRESULT row
+            = SendMessageW(box, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(kelvaro::win32::toWide(element).c_str()));
+        ASSERT_NE(row, LB_ERR) << element;
+        SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box));
+    }
+
+    static void click(HWND button)
+    {
+        SendMessageW(button, BM_CLICK, 0, 0);
+        pump();
+    }
+
+    // A key pressed and let go where the focus is, through the window's dialog keys.
+    void press(WPARAM key) const
+    {
+        for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            MSG keyMessage {GetFocus(), message, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
+            if (!kelvaro::win32::handleDialogKey(window, keyMessage)) {
+                TranslateMessage(&keyMessage);
+                DispatchMessageW(&keyMessage);
+            }
+            pump();
+        }
+    }
+
+    static std::wstring text(HWND control) { return kelvaro::win32::windowText(control); }
+
+    HWND window {};
+};

@@ -1,0 +1,35 @@
+#include "command_button.h"
+
+#include "wide_text.h"
+
+#include <string>
+
+namespace kelvaro::win32 {
+
+void drawCommandButton(const DRAWITEMSTRUCT &item, COLORREF colour)
+{
+    HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+
+    HBRUSH fill = CreateSolidBrush(colour);
+    FillRect(dc, &rect, fill);
+    DeleteObject(fill);
+    DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    RECT textRect = rect;
+    if (pressed)
+        OffsetRect(&textRect, 1, 1);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    std::wstring caption = windowText(item.hwndItem);
+    DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &textRect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        InflateRect(&rect, -3, -3);
+        DrawFocusRect(dc, &rect);
+    }
+}
+
+} // namespace kelvaro::win32

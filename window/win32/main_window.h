@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+// The window Kelvaro in the plain Windows API: a thin view of the window model, built from the
+// design table, that shows the model after every command and decides nothing itself.
+namespace kelvaro::win32 {
+
+// Registers the window class and creates the window, centred on its screen but not yet shown.
+[[nodiscard]] HWND createMainWindow(HINSTANCE instance);
+
+// The dialog keys of the window (Tab, Shift+Tab, the arrows in the alloy group, Space on a
+// button): true when the message was one of them and has been handled.
+bool handleDialogKey(HWND window, MSG &message);
+
+// Runs the window's messages until it is closed; returns the program's exit code.
+int runMessageLoop(HWND window);
+
+// How the window's last accessible-name annotation went: S_OK, or the system's failure.
+[[nodiscard]] HRESULT accessibleNameResult(HWND window);
+
+} // namespace kelvaro::win32
