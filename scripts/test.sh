@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(dev asan release)
+[ ${#presets[@]} -gt 0 ] || presets=(dev asan release windows)
 
 sets=()
 for preset in "${presets[@]}"; do
