@@ -44,20 +44,33 @@ const std::string &pickedText(const Kelvaro &form, const Picks &picks, std::size
 
 } // namespace
 
+Picks currentPicks(const Kelvaro &form)
+{
+    Picks picks;
+    for (std::size_t list = 1; list <= 3; ++list)
+        picks.positions.at(list - 1) = form.List1.at(list).ListIndex();
+    return picks;
+}
+
+Index alloyNamedBy(const Kelvaro &form, const Picks &picks)
+{
+    const std::string &first = pickedText(form, picks, 1);
+    const std::string &second = pickedText(form, picks, 2);
+    const std::string &third = pickedText(form, picks, 3);
+    Index alloy = noSelection;
+    for (const Rule &rule : rules) {
+        if (first == rule.first && second == rule.second && (!rule.third || third == *rule.third))
+            alloy = rule.alloy;
+    }
+    return alloy;
+}
+
 Identification identifyAlloy(Kelvaro &form)
 {
     Identification result;
-    for (std::size_t list = 1; list <= 3; ++list)
-        result.picks.positions.at(list - 1) = form.List1.at(list).ListIndex();
+    result.picks = currentPicks(form);
     clearElementPicks(form);
-
-    const std::string &first = pickedText(form, result.picks, 1);
-    const std::string &second = pickedText(form, result.picks, 2);
-    const std::string &third = pickedText(form, result.picks, 3);
-    for (const Rule &rule : rules) {
-        if (first == rule.first && second == rule.second && (!rule.third || third == *rule.third))
-            result.alloy = rule.alloy;
-    }
+    result.alloy = alloyNamedBy(form, result.picks);
     return result;
 }
 
