@@ -1,5 +1,6 @@
 #include "check_alloy.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,12 +58,12 @@ Index alloyNamedBy(const Kelvaro &form, const Picks &picks)
     const std::string &first = pickedText(form, picks, 1);
     const std::string &second = pickedText(form, picks, 2);
     const std::string &third = pickedText(form, picks, 3);
-    Index alloy = noSelection;
-    for (const Rule &rule : rules) {
-        if (first == rule.first && second == rule.second && (!rule.third || third == *rule.third))
-            alloy = rule.alloy;
-    }
-    return alloy;
+    // A later rule overrides an earlier one, so the last match in rule order counts.
+    const auto match = std::find_if(rules.rbegin(), rules.rend(), [&](const Rule &rule) {
+        return first == rule.first && second == rule.second
+            && (!rule.third || third == *rule.third);
+    });
+    return match == rules.rend() ? noSelection : match->alloy;
 }
 
 Identification identifyAlloy(Kelvaro &form)

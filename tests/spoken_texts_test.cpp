@@ -32,6 +32,7 @@ struct OutcomeRow
     std::array<Index, 3> picks;
     Index command;
     std::string spoken;
+    friend void PrintTo(const OutcomeRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class CommandOutcome : public testing::TestWithParam<OutcomeRow>
@@ -47,13 +48,14 @@ void pickElements(Kelvaro &form, const std::array<Index, 3> &picks)
 // Said from the picks as they stand before the command runs, which the check then empties.
 TEST_P(CommandOutcome, OneSentenceSaysWhatTheCommandDid)
 {
+    const auto &row = GetParam();
     Kelvaro form = loadKelvaro();
-    for (const auto &picks : GetParam().earlierChecks) {
+    for (const auto &picks : row.earlierChecks) {
         pickElements(form, picks);
         Command1_Click(form, 0);
     }
-    pickElements(form, GetParam().picks);
-    EXPECT_EQ(commandOutcome(form, GetParam().command), GetParam().spoken);
+    pickElements(form, row.picks);
+    EXPECT_EQ(commandOutcome(form, row.command), row.spoken);
 }
 
 constexpr Index copper = 7;

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "announcer.h"
 #include "commands.h"
 #include "form_description.h"
 #include "legible_colours.h"
@@ -122,6 +123,7 @@ std::size_t indexOf(const ControlDescription &control)
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, titleBarFlags(kelvaroForm())), form(loadKelvaro())
 {
+    installAccessibleRoles();
     const FormDescription &description = kelvaroForm();
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
@@ -139,6 +141,7 @@ MainWindow::MainWindow(QWidget *parent)
     }
     orderTabStops(std::move(tabStops));
     setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
+    announcer = new Announcer(this);
 
     connectControls();
     showModel();
@@ -203,6 +206,7 @@ void MainWindow::connectControls()
             const QList<QListWidgetItem *> selected = List1.at(i)->selectedItems();
             const int row = selected.isEmpty() ? noSelection : List1.at(i)->row(selected.first());
             form.List1.at(i).setListIndex(static_cast<Index>(row));
+            describePick(i);
         });
     }
     for (std::size_t k = 0; k < Option1.size(); ++k) {
@@ -219,8 +223,10 @@ void MainWindow::connectControls()
 
 void MainWindow::runCommand(Index index)
 {
+    const QString outcome = toQString(commandOutcome(form, index));
     Command1_Click(form, index);
     showModel();
+    announcer->say(outcome);
 }
 
 void MainWindow::showModel()
@@ -243,7 +249,10 @@ void MainWindow::showOptions()
         const OptionButton &state = form.Option1.at(k);
         const auto alloy = static_cast<Index>(k);
         button->setText(toQString(state.Caption));
-        button->setAccessibleName(toQString(alloyButtonName(form, alloy)));
+        // Every set announces a name change, so only a changed name is set.
+        const QString name = toQString(alloyButtonName(form, alloy));
+        if (button->accessibleName() != name)
+            button->setAccessibleName(name);
         if (button->isChecked() != state.Value) {
             // An exclusive button refuses to be unchecked, so lift the exclusivity for a moment.
             button->setAutoExclusive(false);
@@ -264,9 +273,17 @@ void MainWindow::showLists()
             list->clearSelection();
             list->setCurrentRow(-1);
         } else {
-            list->setCurrentRow(row);
+            list->setCurrentRow(row); // a list reached with Tab starts at its pick
         }
+        describePick(i);
     }
+}
+
+void MainWindow::describePick(std::size_t list)
+{
+    const QString description = toQString(pickDescription(form, list));
+    if (List1.at(list)->accessibleDescription() != description)
+        List1.at(list)->setAccessibleDescription(description);
 }
 
 void MainWindow::showReport()
