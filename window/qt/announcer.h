@@ -21,8 +21,8 @@ class Announcer : public QWidget
 public:
     explicit Announcer(QWidget *window);
 
-    // Speaks `sentence` once, without moving the focus.
-    void say(const QString &sentence);
+    // Speaks `text` once, without moving the focus.
+    void say(const QString &text);
 
 private:
     QWidget *notification;

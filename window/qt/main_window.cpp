@@ -2,6 +2,7 @@
 
 #include "announcer.h"
 #include "commands.h"
+#include "focus_marks.h"
 #include "form_description.h"
 #include "legible_colours.h"
 #include "qt_strings.h"
@@ -56,19 +57,11 @@ Qt::WindowFlags titleBarFlags(const FormDescription &form)
     return flags;
 }
 
-// An alloy button takes a click anywhere in its rectangle, so a blanked one stays easy to hit.
-class AlloyButton : public QRadioButton
-{
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
-
 QPlainTextEdit *createTextBox(QWidget *container)
 {
-    auto *box = new QPlainTextEdit(container);
+    auto *box = new ReportBox(container);
+    keepSystemColours(box);
+    legibleRows(box);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::StrongFocus);
@@ -83,6 +76,9 @@ QPlainTextEdit *createTextBox(QWidget *container)
 QListWidget *createListBox(const ListBox &items, QWidget *container)
 {
     auto *list = new QListWidget(container);
+    keepSystemColours(list);
+    legibleRows(list);
+    list->setItemDelegate(new CurrentRowMark(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
