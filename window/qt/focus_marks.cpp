@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace kelvaro {
 
@@ -21,19 +22,31 @@ bool showsFocus(const QWidget &widget)
     return widget.hasFocus() && widget.window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void AlloyButton::paintEvent(QPaintEvent *event)
+void AlloyButton::paintEvent(QPaintEvent * /*event*/)
 {
-    QRadioButton::paintEvent(event);
-    QPainter painter(this);
-    // Fusion rings the indicator in a shade of the button's colour (2:1 on pale yellow).
+    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    const QColor ink = palette().color(QPalette::WindowText);
+    // The indicator is drawn here: Fusion rings it at 2:1 on pale yellow, and Adwaita-Dark
+    // draws it as a dark disc whatever the palette, checked or not.
+    const QRectF indicator
+        = QRectF(style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this))
+              .adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawEllipse(QRectF(indicator).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(QPen(ink, 1));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawEllipse(indicator);
+    if (isChecked()) {
+        const qreal inset = indicator.width() * 0.3;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawEllipse(indicator.adjusted(inset, inset, -inset, -inset));
+    }
+    option.rect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    painter.drawControl(QStyle::CE_RadioButtonLabel, option);
     if (showsFocus(*this))
-        drawFocusMark(painter, rect(), palette().color(QPalette::WindowText), 1);
+        drawFocusMark(painter, rect(), ink, 1);
 }
 
 bool ReportBox::event(QEvent *event)
@@ -55,7 +68,8 @@ void CurrentRowMark::paint(QPainter *painter, const QStyleOptionViewItem &option
     if ((option.state & focused) != focused)
         return;
     const bool selected = option.state & QStyle::State_Selected;
-    drawFocusMark(*painter, option.rect,
+    // Inset, so that a selected row keeps a rim of its highlight around the mark.
+    drawFocusMark(*painter, option.rect.adjusted(1, 1, -1, -1),
                   option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1);
 }
 

@@ -17,7 +17,7 @@ void drawFocusMark(QPainter &painter, const QRect &frame, const QColor &colour, 
 [[nodiscard]] bool showsFocus(const QWidget &widget);
 
 // An alloy button takes a click anywhere in its rectangle, so a blanked one stays easy to hit;
-// its indicator is ringed and its focus marked in its text colour.
+// its indicator and its focus mark are drawn in its text colour on white, under any style.
 class AlloyButton : public QRadioButton
 {
 public:
