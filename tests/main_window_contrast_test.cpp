@@ -6,7 +6,6 @@
 #include <QStyleOptionButton>
 
 #include <cstdio>
-#include <functional>
 #include <map>
 
 using namespace kelvaro;
@@ -18,42 +17,38 @@ namespace {
 constexpr double textContrast = 4.5;
 constexpr double markContrast = 3.0; // indicators and focus marks
 
-QColor mostFrequent(const QImage &image, const QRect &area)
+template<typename Visit> void forEachPixel(const QRect &area, Visit visit)
 {
-    std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[image.pixel(x, y)];
+            visit(x, y);
     }
-    const auto most
-        = std::max_element(counts.begin(), counts.end(),
-                           [](const auto &a, const auto &b) { return a.second < b.second; });
-    return QColor::fromRgb(most->first);
 }
 
-// The strongest contrast of any pixel in `area` against the area's background (its most frequent
-// colour): the core of a glyph or the line of an indicator, not its antialiased edge.
+// The strongest contrast of a pixel in `area` against the area's most frequent colour, its
+// background: the core of a glyph or the line of an indicator, not an antialiased edge.
 double strongestContrast(const QImage &image, const QRect &area)
 {
-    const QColor background = mostFrequent(image, area);
+    std::map<QRgb, int> counts;
+    forEachPixel(area, [&](int x, int y) { ++counts[image.pixel(x, y)]; });
+    const QColor background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                                  return a.second < b.second;
+                              })->first;
     double strongest = 1.0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            strongest = std::max(strongest, contrastRatio(image.pixelColor(x, y), background));
-    }
+    forEachPixel(area, [&](int x, int y) {
+        strongest = std::max(strongest, contrastRatio(image.pixelColor(x, y), background));
+    });
     return strongest;
 }
 
-// The strongest contrast between what `area` shows before and after a change: a focus mark
-// against what it covers.
+// The strongest contrast between what `area` shows before and after: a mark against what it covers.
 double strongestChange(const QImage &before, const QImage &after, const QRect &area)
 {
     double strongest = 1.0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            strongest = std::max(strongest,
-                                 contrastRatio(before.pixelColor(x, y), after.pixelColor(x, y)));
-    }
+    forEachPixel(area, [&](int x, int y) {
+        strongest
+            = std::max(strongest, contrastRatio(before.pixelColor(x, y), after.pixelColor(x, y)));
+    });
     return strongest;
 }
 
@@ -63,11 +58,11 @@ QPalette darkPalette()
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         dark.setColor(role, QColor(240, 240, 240));
     dark.setColor(QPalette::Base, QColor(25, 25, 25));
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     dark.setColor(QPalette::HighlightedText, Qt::black);
     return dark;
 }
 
+// Every row runs under the style and platform theme of the environment (see tests/CMakeLists.txt).
 class RenderedContrast : public windowtest::MainWindowTest, public testing::WithParamInterface<bool>
 {
 protected:
@@ -99,110 +94,74 @@ protected:
         ASSERT_EQ(focusName(), objectName);
     }
     QImage shot() const { return window->grab().toImage(); }
-    QRect areaOf(const QString &objectName) const
+    QRect areaOf(const QWidget *widget) const
     {
-        QWidget *widget = control(objectName);
         return {widget->mapTo(window.get(), QPoint(0, 0)), widget->size()};
     }
+    QRect areaOf(const QString &objectName) const { return areaOf(control(objectName)); }
     void expectAtLeast(const char *what, double ratio, double least) const
     {
-        std::printf("contrast %-8s %-20s %5.2f\n", themeName().c_str(), what, ratio);
+        const char *theme = std::getenv("QT_STYLE_OVERRIDE");
+        theme = theme ? theme : std::getenv("QT_QPA_PLATFORMTHEME");
+        std::printf("contrast %s%s: %s %.2f\n", theme ? theme : "default",
+                    GetParam() ? "+dark palette" : "", what, ratio);
         EXPECT_GE(ratio, least) << what;
-    }
-    std::string themeName() const
-    {
-        if (GetParam())
-            return "dark";
-        const char *style = std::getenv("QT_STYLE_OVERRIDE");
-        const char *theme = std::getenv("QT_QPA_PLATFORMTHEME");
-        return style ? style : theme ? theme : "default";
-    }
-    QRect indicatorOf(QRadioButton *button) const
-    {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        return button->style()
-            ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button)
-            .translated(button->mapTo(window.get(), QPoint(0, 0)));
     }
 
     QPalette system;
 };
 
-TEST_P(RenderedContrast, TextOnTheFixedBackgrounds)
+TEST_P(RenderedContrast, TextAndIndicatorsOnTheFixedBackgrounds)
 {
     QRadioButton *brass = alloyButton(6);
-    const QImage image = shot();
-    expectAtLeast("title", strongestContrast(image, areaOf(QStringLiteral("Label1_0"))),
-                  textContrast);
-    expectAtLeast("heading", strongestContrast(image, areaOf(QStringLiteral("Label1_1"))),
-                  textContrast);
+    QStyleOptionButton option;
+    option.initFrom(brass);
+    const QRect indicator = brass->style()
+                                ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, brass)
+                                .translated(areaOf(brass).topLeft());
     QRect caption = areaOf(QStringLiteral("Frame1"));
     caption.setHeight(alloyButton(0)->y());
-    expectAtLeast("frame caption", strongestContrast(image, caption), textContrast);
-    QRect name = areaOf(QStringLiteral("Option1_6"));
-    name.setLeft(indicatorOf(brass).right() + 2);
-    expectAtLeast("alloy caption", strongestContrast(image, name), textContrast);
-    expectAtLeast(
-        "check caption",
-        strongestContrast(image, areaOf(QStringLiteral("Command1_0")).adjusted(3, 3, -3, -3)),
-        textContrast);
-    expectAtLeast(
-        "clear caption",
-        strongestContrast(image, areaOf(QStringLiteral("Command1_1")).adjusted(3, 3, -3, -3)),
-        textContrast);
-}
-
-TEST_P(RenderedContrast, IndicatorsOnTheAlloyButtons)
-{
-    QRadioButton *brass = alloyButton(6);
-    const QRect indicator = indicatorOf(brass).adjusted(-1, -1, 1, 1);
-    const QRect button = areaOf(QStringLiteral("Option1_6"));
-    const QImage unchecked = shot();
+    const QImage image = shot();
+    const std::vector<std::pair<const char *, QRect>> texts {
+        {"title", areaOf(QStringLiteral("Label1_0"))},
+        {"heading", areaOf(QStringLiteral("Label1_1"))},
+        {"frame caption", caption},
+        {"alloy caption",
+         areaOf(brass).adjusted(indicator.right() + 2 - areaOf(brass).left(), 0, 0, 0)},
+        {"check caption", areaOf(QStringLiteral("Command1_0")).adjusted(3, 3, -3, -3)},
+        {"clear caption", areaOf(QStringLiteral("Command1_1")).adjusted(3, 3, -3, -3)}};
+    for (const auto &[what, area] : texts)
+        expectAtLeast(what, strongestContrast(image, area), textContrast);
+    expectAtLeast("indicator", strongestContrast(image, indicator), markContrast);
     QTest::mouseClick(brass, Qt::LeftButton);
-    const QImage checked = shot();
-    const QColor background = mostFrequent(unchecked, button);
-    double outline = 1.0;
-    for (int y = indicator.top(); y <= indicator.bottom(); ++y) {
-        for (int x = indicator.left(); x <= indicator.right(); ++x)
-            outline = std::max(outline, contrastRatio(unchecked.pixelColor(x, y), background));
-    }
-    expectAtLeast("indicator", outline, markContrast);
-    expectAtLeast("indicator checked", strongestChange(unchecked, checked, indicator),
-                  markContrast);
+    expectAtLeast("indicator checked", strongestChange(image, shot(), indicator), markContrast);
 }
 
-TEST_P(RenderedContrast, ListsAndReport)
+TEST_P(RenderedContrast, ListsReportAndFocusMarks)
 {
     auto *list = control<QListWidget>(QStringLiteral("List1_1"));
-    const QImage before = shot();
-    QRect viewport(list->viewport()->mapTo(window.get(), QPoint(0, 0)), list->viewport()->size());
-    expectAtLeast("list text", strongestContrast(before, viewport), textContrast);
-    pick(1, QStringLiteral("злато"));
-    const QRect row
-        = list->visualItemRect(list->item(list->currentRow())).translated(viewport.topLeft());
-    tabTo(QStringLiteral("Text1_0"));
-    expectAtLeast("selected row", strongestContrast(shot(), row), textContrast);
-    const QImage report = shot();
     auto *box = control<QPlainTextEdit>(QStringLiteral("Text1_0"));
-    const QRect reportArea = areaOf(QStringLiteral("Text1_0"));
-    QRect page(box->viewport()->mapTo(window.get(), QPoint(0, 0)), box->viewport()->size());
-    expectAtLeast("report text", strongestContrast(report, page), textContrast);
-    const QImage listUnfocused = shot();
-    tabTo(QStringLiteral("List1_1"));
-    expectAtLeast("list focus", strongestChange(listUnfocused, shot(), row), markContrast);
-    const QImage reportUnfocused = shot();
-    box->setFocus(Qt::TabFocusReason);
-    expectAtLeast("report focus", strongestChange(reportUnfocused, shot(), reportArea),
-                  markContrast);
-}
-
-TEST_P(RenderedContrast, FocusOnAnAlloyButton)
-{
+    const QRect rows = areaOf(list->viewport());
+    const QRect page = areaOf(box->viewport());
     const QRect button = areaOf(QStringLiteral("Option1_0"));
-    const QImage unfocused = shot();
+    const QImage start = shot();
+    expectAtLeast("list text", strongestContrast(start, rows), textContrast);
+    expectAtLeast("report text", strongestContrast(start, page), textContrast);
     tabTo(QStringLiteral("Option1_0"));
-    expectAtLeast("alloy focus", strongestChange(unfocused, shot(), button), markContrast);
+    expectAtLeast("alloy focus", strongestChange(start, shot(), button), markContrast);
+
+    pick(1, QStringLiteral("злато"));
+    const QRect row = list->visualItemRect(list->currentItem()).translated(rows.topLeft());
+    tabTo(QStringLiteral("Command1_0"));
+    const QImage unfocused = shot();
+    expectAtLeast("selected row", strongestContrast(unfocused, row), textContrast);
+    list->setFocus(Qt::TabFocusReason);
+    expectAtLeast("list focus", strongestChange(unfocused, shot(), row), markContrast);
+    box->setFocus(Qt::TabFocusReason);
+    // The frame's left edge, clear of the text cursor and the scroll bar.
+    const QRect edge(areaOf(box).left(), page.top(), page.left() - areaOf(box).left(),
+                     page.height());
+    expectAtLeast("report focus", strongestChange(unfocused, shot(), edge), markContrast);
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, RenderedContrast, testing::Values(false, true),

@@ -49,14 +49,28 @@ void AlloyButton::paintEvent(QPaintEvent * /*event*/)
         drawFocusMark(painter, rect(), ink, 1);
 }
 
+ReportBox::ReportBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    // Room for a mark of two lines inside frames one pixel wide, where the text would cover it.
+    setViewportMargins(1, 1, 1, 1);
+}
+
 bool ReportBox::event(QEvent *event)
 {
     // The frame is painted here, around the viewport that shows the text.
     const bool handled = QPlainTextEdit::event(event);
-    if (event->type() == QEvent::Paint && showsFocus(*this)) {
-        QPainter painter(this);
-        drawFocusMark(painter, rect(), parentWidget()->palette().color(QPalette::WindowText), 2);
-    }
+    if (event->type() != QEvent::Paint)
+        return handled;
+    QPainter painter(this);
+    const bool focused = showsFocus(*this);
+    // The margin inside the frame takes the text's background, or, with the focus, the inner
+    // line of the mark in the text colour: it stands out on the box's own colours, and the outer
+    // line in the window's text colour on the window's light background.
+    const int frame = frameWidth();
+    drawFocusMark(painter, rect().adjusted(frame, frame, -frame, -frame),
+                  palette().color(focused ? QPalette::Text : QPalette::Base), 1);
+    if (focused)
+        drawFocusMark(painter, rect(), parentWidget()->palette().color(QPalette::WindowText), 1);
     return handled;
 }
 

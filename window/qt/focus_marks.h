@@ -28,11 +28,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// The report box, framed by a focus mark in the window's text colour while it has the focus.
+// The report box, framed by a focus mark while it has the keyboard focus.
 class ReportBox : public QPlainTextEdit
 {
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit ReportBox(QWidget *parent);
 
 protected:
     bool event(QEvent *event) override;
