@@ -1,5 +1,6 @@
 #include "check_alloy.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,20 +45,33 @@ const std::string &pickedText(const Kelvaro &form, const Picks &picks, std::size
 
 } // namespace
 
+Picks currentPicks(const Kelvaro &form)
+{
+    Picks picks;
+    for (std::size_t list = 1; list <= 3; ++list)
+        picks.positions.at(list - 1) = form.List1.at(list).ListIndex();
+    return picks;
+}
+
+Index alloyNamedBy(const Kelvaro &form, const Picks &picks)
+{
+    const std::string &first = pickedText(form, picks, 1);
+    const std::string &second = pickedText(form, picks, 2);
+    const std::string &third = pickedText(form, picks, 3);
+    // A later rule overrides an earlier one, so the last match in rule order counts.
+    const auto match = std::find_if(rules.rbegin(), rules.rend(), [&](const Rule &rule) {
+        return first == rule.first && second == rule.second
+            && (!rule.third || third == *rule.third);
+    });
+    return match == rules.rend() ? noSelection : match->alloy;
+}
+
 Identification identifyAlloy(Kelvaro &form)
 {
     Identification result;
-    for (std::size_t list = 1; list <= 3; ++list)
-        result.picks.positions.at(list - 1) = form.List1.at(list).ListIndex();
+    result.picks = currentPicks(form);
     clearElementPicks(form);
-
-    const std::string &first = pickedText(form, result.picks, 1);
-    const std::string &second = pickedText(form, result.picks, 2);
-    const std::string &third = pickedText(form, result.picks, 3);
-    for (const Rule &rule : rules) {
-        if (first == rule.first && second == rule.second && (!rule.third || third == *rule.third))
-            result.alloy = rule.alloy;
-    }
+    result.alloy = alloyNamedBy(form, result.picks);
     return result;
 }
 

@@ -18,6 +18,12 @@ struct Identification
     Picks picks;
 };
 
+// The picks of the three element lists as they stand.
+[[nodiscard]] Picks currentPicks(const Kelvaro &form);
+
+// The alloy whose rule the picks meet, the last of them in rule order; -1 when none does.
+[[nodiscard]] Index alloyNamedBy(const Kelvaro &form, const Picks &picks);
+
 // Remembers the picks of the three element lists, clears their selection, and applies the rules.
 [[nodiscard]] Identification identifyAlloy(Kelvaro &form);
 

@@ -9,4 +9,4 @@ cmake --build --preset dev -j "$(nproc)" --target kelvaro_screenshots
 mkdir -p docs
 XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)} xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" \
   build/tools/kelvaro_screenshots docs
-echo "Wrote docs/kelvaro-start.png and docs/kelvaro-brass.png"
+echo "Wrote docs/kelvaro-start.png, kelvaro-brass.png, kelvaro-list-focus.png and kelvaro-dark.png"

@@ -2,6 +2,7 @@
 
 #include "window_model.h"
 
+#include <cstddef>
 #include <string>
 
 // What a screen reader says of the window's state, in words that every window uses alike.
@@ -10,5 +11,12 @@ namespace kelvaro {
 // The accessible name of alloy button `alloy`: its caption, or, once the caption is blank, the
 // alloy's name and that it has been found, so that the button is never silent.
 [[nodiscard]] std::string alloyButtonName(const Kelvaro &form, Index alloy);
+
+// The one sentence spoken after command button `command` has run, worked out before it runs:
+// the check empties the picks it is about. Empty for an index that is no command.
+[[nodiscard]] std::string commandOutcome(const Kelvaro &form, Index command);
+
+// The accessible description of element list `list` (1 to 3): the element picked in it.
+[[nodiscard]] std::string pickDescription(const Kelvaro &form, std::size_t list);
 
 } // namespace kelvaro

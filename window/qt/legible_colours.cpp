@@ -1,5 +1,6 @@
 #include "legible_colours.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include <algorithm>
@@ -10,6 +11,7 @@ namespace kelvaro {
 namespace {
 
 constexpr double minimumContrast = 4.5;
+constexpr double minimumMarkContrast = 3.0;
 
 double relativeLuminance(const QColor &colour)
 {
@@ -31,6 +33,12 @@ double contrastRatio(const QColor &first, const QColor &second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+QColor legibleMarkOn(const QColor &background, const QColor &systemMark)
+{
+    return contrastRatio(background, systemMark) >= minimumMarkContrast ? systemMark
+                                                                        : QColor(0, 0, 160);
+}
+
 QColor legibleTextOn(const QColor &background, const QColor &systemText)
 {
     return contrastRatio(background, systemText) >= minimumContrast ? systemText
@@ -41,12 +49,60 @@ void paintBackground(QWidget *widget, const QColor &background)
 {
     QPalette palette = widget->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, widget->backgroundRole(), background);
-        palette.setColor(group, widget->foregroundRole(),
-                         legibleTextOn(background, palette.color(group, widget->foregroundRole())));
+        const QColor text = legibleTextOn(background, palette.color(group, QPalette::WindowText));
+        // Styles draw captions in WindowText, Text or ButtonText, and indicators in Base, Text,
+        // Highlight and the shades of Window and Button: all of them suit a light background.
+        for (const auto role : {QPalette::Window, QPalette::Button})
+            palette.setColor(group, role, background);
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, text);
+        palette.setColor(group, QPalette::Base, Qt::white);
+        palette.setColor(group, QPalette::AlternateBase, background.lighter(110));
+        palette.setColor(group, QPalette::Light, Qt::white);
+        palette.setColor(group, QPalette::Midlight, background.lighter(110));
+        palette.setColor(group, QPalette::Mid, background.darker(150));
+        palette.setColor(group, QPalette::Dark, background.darker(200));
+        palette.setColor(group, QPalette::Shadow, Qt::black);
+        palette.setColor(group, QPalette::Highlight,
+                         legibleMarkOn(background, palette.color(group, QPalette::Highlight)));
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void keepSystemColours(QWidget *widget)
+{
+    const QPalette system = QApplication::palette(widget);
+    QPalette palette;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourRole = static_cast<QPalette::ColorRole>(role);
+            palette.setColor(group, colourRole, system.color(group, colourRole));
+        }
+    }
+    widget->setPalette(palette); // every role set, so none is taken from the window
+}
+
+void legibleRows(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    const QColor focusedText = palette.color(QPalette::Active, QPalette::Text);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        // Some themes dim the text of a view without focus below 4.5:1 (Adwaita-Dark: 4.37:1).
+        if (contrastRatio(palette.color(group, QPalette::Text),
+                          palette.color(group, QPalette::Base))
+            < minimumContrast)
+            palette.setColor(group, QPalette::Text, focusedText);
+        const QColor text = palette.color(group, QPalette::HighlightedText);
+        QColor highlight = palette.color(group, QPalette::Highlight);
+        const bool lightText = relativeLuminance(text) > relativeLuminance(highlight);
+        // Deepen the system's highlight only as far as its text needs, keeping its hue.
+        for (int step = 0; step < 20 && contrastRatio(highlight, text) < minimumContrast; ++step)
+            highlight = lightText ? highlight.darker(110) : highlight.lighter(110);
+        palette.setColor(group, QPalette::Highlight, highlight);
+    }
+    widget->setPalette(palette);
 }
 
 } // namespace kelvaro

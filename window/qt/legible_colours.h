@@ -13,7 +13,19 @@ namespace kelvaro {
 // desktop theme puts light text on the window's fixed light backgrounds).
 [[nodiscard]] QColor legibleTextOn(const QColor &background, const QColor &systemText);
 
-// Fills the widget with `background`, keeping its text legible on it.
+// The system's colour for an indicator or a selection mark where it stands out on `background`
+// (3:1), a dark blue where it would not.
+[[nodiscard]] QColor legibleMarkOn(const QColor &background, const QColor &systemMark);
+
+// Fills the widget with `background` and gives it and its children a light palette to match:
+// dark captions, light indicators, whatever the system's theme.
 void paintBackground(QWidget *widget, const QColor &background);
+
+// Gives the widget the system's own colours, none of them taken from the window's light palette.
+void keepSystemColours(QWidget *widget);
+
+// Keeps the system's colours for text rows where they read well (4.5:1), with or without the
+// focus: dimmed text takes the focused colour, and a highlight deepens until its text reads.
+void legibleRows(QWidget *widget);
 
 } // namespace kelvaro

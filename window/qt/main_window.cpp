@@ -1,6 +1,8 @@
 #include "main_window.h"
 
+#include "announcer.h"
 #include "commands.h"
+#include "focus_marks.h"
 #include "form_description.h"
 #include "legible_colours.h"
 #include "qt_strings.h"
@@ -56,19 +58,11 @@ Qt::WindowFlags titleBarFlags(const FormDescription &form)
     return flags;
 }
 
-// An alloy button takes a click anywhere in its rectangle, so a blanked one stays easy to hit.
-class AlloyButton : public QRadioButton
-{
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
-
 QPlainTextEdit *createTextBox(QWidget *container)
 {
-    auto *box = new QPlainTextEdit(container);
+    auto *box = new ReportBox(container);
+    keepSystemColours(box);
+    legibleRows(box);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::StrongFocus);
@@ -83,6 +77,9 @@ QPlainTextEdit *createTextBox(QWidget *container)
 QListWidget *createListBox(const ListBox &items, QWidget *container)
 {
     auto *list = new QListWidget(container);
+    keepSystemColours(list);
+    legibleRows(list);
+    list->setItemDelegate(new CurrentRowMark(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -129,6 +126,7 @@ QString shownText(const QPlainTextEdit &box)
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, titleBarFlags(kelvaroForm())), form(loadKelvaro())
 {
+    installAccessibleRoles();
     const FormDescription &description = kelvaroForm();
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
@@ -146,6 +144,7 @@ MainWindow::MainWindow(QWidget *parent)
     }
     orderTabStops(std::move(tabStops));
     setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
+    announcer = new Announcer(this);
 
     connectControls();
     showModel();
@@ -210,6 +209,7 @@ void MainWindow::connectControls()
             const QList<QListWidgetItem *> selected = List1.at(i)->selectedItems();
             const int row = selected.isEmpty() ? noSelection : List1.at(i)->row(selected.first());
             form.List1.at(i).setListIndex(static_cast<Index>(row));
+            describePick(i);
         });
     }
     for (std::size_t k = 0; k < Option1.size(); ++k) {
@@ -226,8 +226,10 @@ void MainWindow::connectControls()
 
 void MainWindow::runCommand(Index index)
 {
+    const QString outcome = toQString(commandOutcome(form, index));
     Command1_Click(form, index);
     showModel();
+    announcer->say(outcome);
 }
 
 void MainWindow::showModel()
@@ -250,7 +252,10 @@ void MainWindow::showOptions()
         const OptionButton &state = form.Option1.at(k);
         const auto alloy = static_cast<Index>(k);
         button->setText(toQString(state.Caption));
-        button->setAccessibleName(toQString(alloyButtonName(form, alloy)));
+        // Every set announces a name change, so only a changed name is set.
+        const QString name = toQString(alloyButtonName(form, alloy));
+        if (button->accessibleName() != name)
+            button->setAccessibleName(name);
         if (button->isChecked() != state.Value) {
             // An exclusive button refuses to be unchecked, so lift the exclusivity for a moment.
             button->setAutoExclusive(false);
@@ -271,9 +276,17 @@ void MainWindow::showLists()
             list->clearSelection();
             list->setCurrentRow(-1);
         } else {
-            list->setCurrentRow(row);
+            list->setCurrentRow(row); // a list reached with Tab starts at its pick
         }
+        describePick(i);
     }
+}
+
+void MainWindow::describePick(std::size_t list)
+{
+    const QString description = toQString(pickDescription(form, list));
+    if (List1.at(list)->accessibleDescription() != description)
+        List1.at(list)->setAccessibleDescription(description);
 }
 
 void MainWindow::showReport()

@@ -29,6 +29,7 @@ class QRadioButton;
 namespace kelvaro {
 
 struct ControlDescription;
+class Announcer;
 
 class MainWindow : public QWidget
 {
@@ -51,6 +52,7 @@ private:
     void showOptions();
     void showLists();
     void showReport();
+    void describePick(std::size_t list);
 
     Kelvaro form;
     std::array<QListWidget *, 5> List1 {};
@@ -59,6 +61,7 @@ private:
     std::array<QPushButton *, 2> Command1 {};
     std::array<QLabel *, 2> Label1 {};
     QGroupBox *Frame1 = nullptr;
+    Announcer *announcer = nullptr;
 };
 
 // The whole text that a text box shows, lines ending in LF, no-break spaces kept.
