@@ -15,12 +15,13 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/,
+                    int nShowCmd)
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
+    windowClass.hInstance = hInstance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = CreateSolidBrush(RGB(192, 192, 255));
     windowClass.lpszClassName = L"BareWindow";
@@ -34,8 +35,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Kelvaro", style,
                                   (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                                  nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, show);
+                                  nullptr, nullptr, hInstance, nullptr);
+    ShowWindow(window, nShowCmd);
     UpdateWindow(window);
     MSG message {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -79,7 +79,7 @@ protected:
     // A key pressed and let go where the focus is, through the window's dialog keys.
     void press(WPARAM key) const
     {
-        for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+        for (const UINT message : {UINT {WM_KEYDOWN}, UINT {WM_KEYUP}}) {
             MSG keyMessage {GetFocus(), message, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
             if (!kelvaro::win32::handleDialogKey(window, keyMessage)) {
                 TranslateMessage(&keyMessage);

@@ -65,7 +65,7 @@ std::string_view initialText(const ControlDescription &control, const Kelvaro &f
 // is kept in the box's user data.
 LRESULT CALLBACK reportBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    auto *const editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
     const LRESULT result = CallWindowProcW(editProc, box, message, wParam, lParam);
     if (message == WM_GETDLGCODE)
         return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
@@ -127,11 +127,11 @@ int controlId(const ControlDescription &control)
 
 const ControlDescription *describeControl(int id)
 {
-    for (const ControlDescription &control : kelvaroForm().controls) {
-        if (control.shown && controlId(control) == id)
-            return &control;
-    }
-    return nullptr;
+    const std::vector<ControlDescription> &controls = kelvaroForm().controls;
+    const auto found = std::find_if(controls.begin(), controls.end(), [id](const auto &control) {
+        return control.shown && controlId(control) == id;
+    });
+    return found != controls.end() ? &*found : nullptr;
 }
 
 COLORREF toColorRef(Rgb colour)
@@ -156,7 +156,7 @@ RECT toPixels(const ControlDescription &control, UINT dpi)
 Controls createControls(HWND window, const Kelvaro &form)
 {
     Controls controls;
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    auto *const instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     for (const ControlDescription *control : shownInTabOrder()) {
         const ControlClass kind = controlClass(*control);
         HWND created = CreateWindowExW(

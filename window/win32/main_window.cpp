@@ -19,7 +19,7 @@ namespace kelvaro::win32 {
 
 namespace {
 
-constexpr wchar_t className[] = L"bg.kelvaro.Kelvaro";
+constexpr const wchar_t *className = L"bg.kelvaro.Kelvaro";
 constexpr int iconResource = 1;
 
 // Rewrites a text only when it changed, so that nothing flickers and a reader keeps his place.
@@ -99,6 +99,8 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
     if (message == WM_NCCREATE)
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(new MainWindow(window)));
+    // The window owns its state from WM_NCCREATE and deletes it at WM_NCDESTROY.
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
     auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
@@ -215,10 +217,11 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested)
 
 void MainWindow::applyDpi(UINT dpi)
 {
-    GdiObject<HFONT> previous = std::move(font);
-    font.reset(createWindowFont(dpi));
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-    placeControls(window, dpi, font.get());
+    // The controls take the new font before the old one is deleted.
+    GdiObject<HFONT> next(createWindowFont(dpi));
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), FALSE);
+    placeControls(window, dpi, next.get());
+    font = std::move(next);
 }
 
 HBRUSH MainWindow::brush(COLORREF colour)
