@@ -13,7 +13,7 @@ test=("${run[@]}" libgtest-dev libgmock-dev xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file clang-format clang-tidy cppcheck valgrind
   libx11-dev libbenchmark-dev adwaita-qt6 qt6-gtk-platformtheme)
 windows=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
-  fonts-liberation2 wixl zip)
+  fonts-liberation2 wixl)
 
 packages=()
 for set in "$@"; do
