@@ -92,6 +92,7 @@ TEST_F(MainWindowTest, ListSaysItsPickAndStartsThere)
     EXPECT_EQ(list->accessibleDescription(), QStringLiteral("Няма избран елемент."));
 }
 
+#ifdef KELVARO_HAVE_QPA
 std::vector<std::string> renamed; // objects whose accessible name changed
 
 void recordNameChange(QAccessibleEvent *event)
@@ -99,6 +100,7 @@ void recordNameChange(QAccessibleEvent *event)
     if (event->type() == QAccessible::NameChanged && event->object() != nullptr)
         renamed.push_back(event->object()->objectName().toStdString());
 }
+#endif
 
 struct RenameRow
 {
@@ -115,6 +117,9 @@ class RenamedButtons : public MainWindowTest, public testing::WithParamInterface
 
 TEST_P(RenamedButtons, OnlyAChangedCaptionAnnouncesANewName)
 {
+#ifndef KELVARO_HAVE_QPA
+    GTEST_SKIP() << "needs Qt's private headers (qt6-base-private-dev)";
+#else
     const auto &row = GetParam();
     for (const auto &[list, element] : row.picks)
         pick(list, element);
@@ -132,6 +137,7 @@ TEST_P(RenamedButtons, OnlyAChangedCaptionAnnouncesANewName)
     std::sort(renamed.begin(), renamed.end());
     renamed.erase(std::unique(renamed.begin(), renamed.end()), renamed.end());
     EXPECT_EQ(renamed, row.renamed);
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, RenamedButtons,
