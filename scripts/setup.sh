@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 test=("${run[@]}" libgtest-dev libgmock-dev xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file clang-format clang-tidy cppcheck valgrind
-  libx11-dev libbenchmark-dev adwaita-qt6 qt6-gtk-platformtheme)
+  libx11-dev libbenchmark-dev adwaita-qt6 qt6-gtk-platformtheme qt6-base-private-dev)
 windows=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   fonts-liberation2 wixl)
 

@@ -8,7 +8,9 @@
 //   window/commands       Command1_Click and ClearAll, the only code that a click runs
 //   window/spoken_texts   what a screen reader says of the model, in every window alike
 //   window/qt/            this Qt window: it shows the model, feeds the user's selections and
-//                         clicks into it, and shows the model again after every command
+//                         clicks into it, and shows the model again after every command;
+//                         announcer speaks each command's outcome, focus_marks draws the focus,
+//                         legible_colours keeps the light backgrounds legible under any theme
 //   window/win32/         the same window in the Windows API, over the same model
 
 #include "window_model.h"
