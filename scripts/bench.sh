@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 run() { xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" "$@"; }
 
 if [ "${1:-}" = windows ]; then
+  scripts/setup.sh test windows
   cmake --preset bench > /dev/null
   cmake --build --preset bench -j "$(nproc)" --target startup_bench
   cmake --preset windows > /dev/null

@@ -15,6 +15,10 @@ test=("${run[@]}" libgtest-dev libgmock-dev xvfb xauth x11-utils
 windows=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   fonts-liberation2 wixl)
 
+if [ $# -eq 0 ]; then
+  echo "usage: scripts/setup.sh run|test|windows..." >&2
+  exit 2
+fi
 packages=()
 for set in "$@"; do
   case $set in

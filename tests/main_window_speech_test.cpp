@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#ifdef KELVARO_HAVE_QPA
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#endif
 
 #include <algorithm>
 #include <string>

@@ -10,8 +10,8 @@
 #include <vector>
 
 // The design-time description of the window Kelvaro: every control with its place, colours,
-// tab position and initial content, in twips. Both the window model and the Qt window are
-// built from this one table.
+// tab position and initial content, in twips. The window model and both windows, Qt and Win32,
+// are built from this one table.
 namespace kelvaro {
 
 inline constexpr int twipsPerPixel = 15; // at 96 dots per inch

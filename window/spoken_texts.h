@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <string>
 
-// What a screen reader says of the window's state, in words that every window uses alike.
+// What a screen reader is told of the window's state, in words free of any toolkit: both windows
+// name a found alloy's button alike; the Qt window also speaks outcomes and picks.
 namespace kelvaro {
 
 // The accessible name of alloy button `alloy`: its caption, or, once the caption is blank, the

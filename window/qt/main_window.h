@@ -6,7 +6,7 @@
 //   window/form_description  the design-time description of the window, which fills the model
 //   check/                CheckAlloy: which alloy the picks name, and the report about it
 //   window/commands       Command1_Click and ClearAll, the only code that a click runs
-//   window/spoken_texts   what a screen reader says of the model, in every window alike
+//   window/spoken_texts   what a screen reader is told of the model, free of any toolkit
 //   window/qt/            this Qt window: it shows the model, feeds the user's selections and
 //                         clicks into it, and shows the model again after every command;
 //                         announcer speaks each command's outcome, focus_marks draws the focus,

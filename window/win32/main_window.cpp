@@ -77,6 +77,7 @@ private:
     LRESULT onControlColour(UINT message, WPARAM wParam, LPARAM lParam);
     void onDrawItem(const DRAWITEMSTRUCT &item);
     void onDpiChanged(UINT dpi, const RECT &suggested);
+    void onDestroy();
     void applyDpi(UINT dpi);
     void showModel();
     void showOptions();
@@ -133,12 +134,13 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE && IsChild(window, GetFocus()))
             lastFocus = GetFocus(); // given back when the window is active again
-        return 0;
+        // The default procedure focuses the window on activation; WM_SETFOCUS passes it on.
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETFOCUS:
         SetFocus(lastFocus != nullptr ? lastFocus : controls.Text1[0]);
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        onDestroy();
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
@@ -265,6 +267,17 @@ void MainWindow::showOptions()
             named.reset(k);
         }
     }
+}
+
+void MainWindow::onDestroy()
+{
+    // The system keeps an annotation until it is cleared, also past its control's end.
+    for (std::size_t k = 0; k < controls.Option1.size(); ++k) {
+        if (named.test(k))
+            names.restore(controls.Option1[k]);
+    }
+    named.reset();
+    PostQuitMessage(0);
 }
 
 void MainWindow::showLists()
