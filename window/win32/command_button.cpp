@@ -6,15 +6,13 @@
 
 namespace kelvaro::win32 {
 
-void drawCommandButton(const DRAWITEMSTRUCT &item, COLORREF colour)
+void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill)
 {
     HDC dc = item.hDC;
     RECT rect = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
 
-    HBRUSH fill = CreateSolidBrush(colour);
     FillRect(dc, &rect, fill);
-    DeleteObject(fill);
     DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT textRect = rect;

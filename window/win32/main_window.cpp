@@ -206,8 +206,8 @@ void MainWindow::onDrawItem(const DRAWITEMSTRUCT &item)
     const ControlDescription *control = describeControl(static_cast<int>(item.CtlID));
     if (control != nullptr && control->kind == ControlKind::CommandButton)
         drawCommandButton(item,
-                          control->background ? toColorRef(*control->background)
-                                              : GetSysColor(COLOR_BTNFACE));
+                          brush(control->background ? toColorRef(*control->background)
+                                                    : GetSysColor(COLOR_BTNFACE)));
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested)
