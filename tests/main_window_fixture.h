@@ -2,6 +2,7 @@
 
 #include "form_description.h"
 #include "main_window.h"
+#include "widgets.h"
 #include "window_driver.h"
 
 #include <QApplication>

@@ -83,15 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
                    QStringLiteral("Всичко е изчистено. Започни упражнението отначало.")}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(MainWindowTest, ListSaysItsPickAndStartsThere)
+TEST_F(MainWindowTest, ListStartsAtItsPick)
 {
     auto *list = control<QListWidget>(QStringLiteral("List1_2"));
-    EXPECT_EQ(list->accessibleDescription(), QStringLiteral("Няма избран елемент."));
     pick(2, QStringLiteral("цинк"));
-    EXPECT_EQ(list->accessibleDescription(), QStringLiteral("Избран елемент: цинк."));
     EXPECT_EQ(list->currentRow(), 11);
     press(0);
-    EXPECT_EQ(list->accessibleDescription(), QStringLiteral("Няма избран елемент."));
+    EXPECT_EQ(list->currentRow(), -1);
 }
 
 #ifdef KELVARO_HAVE_QPA

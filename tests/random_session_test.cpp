@@ -1,5 +1,6 @@
 #include "catalogue.h"
 #include "main_window.h"
+#include "widgets.h"
 #include "window_driver.h"
 
 #include <QApplication>

@@ -1,36 +1,34 @@
 #include "legible_colours.h"
 
+#include "colours.h"
+
 #include <QApplication>
 #include <QWidget>
-
-#include <algorithm>
-#include <cmath>
 
 namespace kelvaro {
 
 namespace {
 
-constexpr double minimumContrast = 4.5;
 constexpr double minimumMarkContrast = 3.0;
 
-double relativeLuminance(const QColor &colour)
+Rgb toRgb(const QColor &colour)
 {
-    const auto linear = [](float channel) {
-        const double c = channel;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
     const QColor rgb = colour.toRgb();
-    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF())
-        + 0.0722 * linear(rgb.blueF());
+    return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+            static_cast<std::uint8_t>(rgb.blue())};
+}
+
+// Whether `first` is the lighter of the two colours.
+bool lighter(const QColor &first, const QColor &second)
+{
+    return contrastRatio(first, Qt::black) > contrastRatio(second, Qt::black);
 }
 
 } // namespace
 
 double contrastRatio(const QColor &first, const QColor &second)
 {
-    const double a = relativeLuminance(first);
-    const double b = relativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    return contrastRatio(toRgb(first), toRgb(second));
 }
 
 QColor legibleMarkOn(const QColor &background, const QColor &systemMark)
@@ -41,8 +39,10 @@ QColor legibleMarkOn(const QColor &background, const QColor &systemMark)
 
 QColor legibleTextOn(const QColor &background, const QColor &systemText)
 {
-    return contrastRatio(background, systemText) >= minimumContrast ? systemText
-                                                                    : QColor(Qt::black);
+    if (contrastRatio(background, systemText) >= minimumTextContrast)
+        return systemText;
+    const Rgb text = legibleTextOn(toRgb(background), toRgb(systemText));
+    return {text.red, text.green, text.blue};
 }
 
 void paintBackground(QWidget *widget, const QColor &background)
@@ -92,13 +92,14 @@ void legibleRows(QWidget *widget)
         // Some themes dim the text of a view without focus below 4.5:1 (Adwaita-Dark: 4.37:1).
         if (contrastRatio(palette.color(group, QPalette::Text),
                           palette.color(group, QPalette::Base))
-            < minimumContrast)
+            < minimumTextContrast)
             palette.setColor(group, QPalette::Text, focusedText);
         const QColor text = palette.color(group, QPalette::HighlightedText);
         QColor highlight = palette.color(group, QPalette::Highlight);
-        const bool lightText = relativeLuminance(text) > relativeLuminance(highlight);
+        const bool lightText = lighter(text, highlight);
         // Deepen the system's highlight only as far as its text needs, keeping its hue.
-        for (int step = 0; step < 20 && contrastRatio(highlight, text) < minimumContrast; ++step)
+        for (int step = 0; step < 20 && contrastRatio(highlight, text) < minimumTextContrast;
+             ++step)
             highlight = lightText ? highlight.darker(110) : highlight.lighter(110);
         palette.setColor(group, QPalette::Highlight, highlight);
     }

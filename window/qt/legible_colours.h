@@ -9,7 +9,7 @@ namespace kelvaro {
 // The WCAG contrast ratio of two colours, from 1 (equal) to 21 (black on white).
 [[nodiscard]] double contrastRatio(const QColor &first, const QColor &second);
 
-// The system's text colour where it reads well on `background`, black where it would not (a dark
+// The system's text colour where it reads well on `background`, else black or white (a dark
 // desktop theme puts light text on the window's fixed light backgrounds).
 [[nodiscard]] QColor legibleTextOn(const QColor &background, const QColor &systemText);
 
