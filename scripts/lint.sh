@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the formatting, then runs clang-tidy and cppcheck over the project's own sources.
-# Needs a configured build/ (scripts/test.sh makes one) for its compile commands.
+# Needs a configured build/ (scripts/test.sh makes one) for its compile commands; the Windows
+# sources are checked too where build-windows/ has been configured.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,4 +28,21 @@ echo "== cppcheck"
 cppcheck --project=build/compile_commands.json --library=qt --library=googletest \
   --enable=warning,style,performance,portability --inline-suppr --error-exitcode=1 \
   --suppress=missingIncludeSystem -i build/ --std=c++20 -q -j "$(nproc)"
+
+if [ -f build-windows/compile_commands.json ]; then
+  echo "== clang-tidy and cppcheck, Windows sources"
+  # clang takes the MinGW-w64 C++ and Windows headers, with its own compiler headers.
+  mapfile -t includes < <(x86_64-w64-mingw32-g++-posix -E -x c++ -v - < /dev/null 2>&1 |
+    sed -n '/search starts here/,/End of search list/p' | grep '^ ' |
+    grep -vE 'posix/include$|include-fixed' | sed 's/^ /-extra-arg=-isystem/')
+  mapfile -t windows_units < <(git ls-files 'window/win32/*.cpp' 'tests/win32_*.cpp' 'bench/*win32*.cpp')
+  run-clang-tidy -p build-windows -quiet -j "$(nproc)" -extra-arg=--target=x86_64-w64-mingw32 \
+    "${includes[@]}" "${windows_units[@]}" > build-windows/clang-tidy.log 2>&1 || {
+    grep -E 'warning:|error:' -A3 build-windows/clang-tidy.log
+    exit 1
+  }
+  cppcheck --project=build-windows/compile_commands.json --library=windows --library=googletest \
+    --enable=warning,style,performance,portability --inline-suppr --error-exitcode=1 \
+    --suppress=missingIncludeSystem -i build-windows/ -i /usr/src --std=c++20 -q -j "$(nproc)"
+fi
 echo "lint: clean"

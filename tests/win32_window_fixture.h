@@ -55,7 +55,16 @@ protected:
         }
     }
 
-    // A click on a list row: the selection, and the notification the list sends for a click.
+    // The mouse pressed and let go at `point` of `control`, as the system posts it.
+    static void clickAt(HWND control, POINT point)
+    {
+        const LPARAM at = MAKELPARAM(point.x, point.y);
+        PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(control, WM_LBUTTONUP, 0, at);
+        pump();
+    }
+
+    // A click on the row of `element` in list `listIndex`, scrolled into view first.
     void pick(kelvaro::Index listIndex, std::string_view element) const
     {
         if (element.empty())
@@ -65,15 +74,18 @@ protected:
             = SendMessageW(box, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                            reinterpret_cast<LPARAM>(kelvaro::win32::toWide(element).c_str()));
         ASSERT_NE(row, LB_ERR) << element;
-        SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(box));
+        SendMessageW(box, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+        RECT item {};
+        SendMessageW(box, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
+        clickAt(box, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
     }
 
     static void click(HWND button)
     {
-        SendMessageW(button, BM_CLICK, 0, 0);
-        pump();
+        RECT rect {};
+        GetClientRect(button, &rect);
+        clickAt(button, {rect.right / 2, rect.bottom / 2});
     }
 
     // A key pressed and let go where the focus is, through the window's dialog keys.

@@ -1,8 +1,16 @@
 #include "win32_window_fixture.h"
 
+#include "colours.h"
 #include "form_description.h"
+#include "system_colours.h"
+#include "view_state.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <optional>
+#include <vector>
 
 using namespace kelvaro;
 
@@ -24,37 +32,6 @@ RECT expectedRect(const ControlDescription &control)
     const int top = twips.top / twipsPerPixelAt96;
     return {left, top, left + twips.width / twipsPerPixelAt96,
             top + twips.height / twipsPerPixelAt96};
-}
-
-COLORREF colourOf(Rgb rgb)
-{
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
-COLORREF brushColour(HGDIOBJ brush)
-{
-    LOGBRUSH logBrush {};
-    GetObjectW(brush, sizeof logBrush, &logBrush);
-    return logBrush.lbColor;
-}
-
-// The colour at the top left of an owner-drawn button drawn in `state`, inside its edge.
-COLORREF drawnColour(HWND window, HWND button, UINT state)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateBitmap(97, 19, 1, 32, nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    DRAWITEMSTRUCT item {ODT_BUTTON, static_cast<UINT>(GetDlgCtrlID(button)),
-                         0,          ODA_DRAWENTIRE,
-                         state,      button,
-                         dc,         {0, 0, 97, 19},
-                         0};
-    SendMessageW(window, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    const COLORREF colour = GetPixel(dc, 5, 5);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return colour;
 }
 
 // Room that a caption cannot use: the radio circle and its gap, a button's edges, the frame's
@@ -113,32 +90,122 @@ TEST_F(Win32WindowTest, EveryShownControlSitsAtItsPlaceAndHiddenOnesAreModelData
     }
 }
 
-// Controls paint with the table's colours; the read-only report box asks for its colour like a
-// label does and must stay a text box, not turn blue. Command buttons fill themselves.
-TEST_F(Win32WindowTest, WindowAndControlsShowTheColoursOfTheTable)
+// A window's client area as it draws itself.
+class Rendering
 {
-    EXPECT_EQ(brushColour(reinterpret_cast<HGDIOBJ>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND))),
-              colourOf(kelvaroForm().background));
-    HDC dc = CreateCompatibleDC(nullptr);
-    for (const ControlDescription &described : kelvaroForm().controls) {
-        if (!described.shown || described.kind == ControlKind::ListBox)
-            continue;
-        SCOPED_TRACE(controlName(described));
-        HWND hwnd = control(described.kind, described.index.value_or(0));
-        const COLORREF expected
-            = described.background ? colourOf(*described.background) : GetSysColor(COLOR_WINDOW);
-        if (described.kind == ControlKind::CommandButton) {
-            for (UINT state : {0U, UINT {ODS_SELECTED}, UINT {ODS_FOCUS}})
-                EXPECT_EQ(drawnColour(window, hwnd, state), expected) << "state " << state;
-            continue;
-        }
-        const LRESULT brush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                           reinterpret_cast<LPARAM>(hwnd));
-        EXPECT_EQ(brushColour(reinterpret_cast<HGDIOBJ>(brush)), expected);
-        EXPECT_EQ(GetBkColor(dc), expected);
+public:
+    explicit Rendering(HWND window)
+    {
+        RECT client {};
+        GetClientRect(window, &client);
+        width = client.right;
+        BITMAPINFO info {};
+        info.bmiHeader
+            = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void *bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        PrintWindow(window, dc, PW_CLIENTONLY);
+        const auto *first = static_cast<const std::uint32_t *>(bits);
+        pixels.assign(first, first + static_cast<std::ptrdiff_t>(client.right) * client.bottom);
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
     }
-    DeleteDC(dc);
+
+    [[nodiscard]] Rgb at(LONG x, LONG y) const { return toRgb(pixel(x, y)); }
+
+    // The most frequent colour in `area`, and the one that stands out most from it: the text.
+    [[nodiscard]] ControlColours coloursIn(const RECT &area) const
+    {
+        std::map<std::uint32_t, int> counts;
+        for (LONG y = area.top; y < area.bottom; ++y) {
+            for (LONG x = area.left; x < area.right; ++x)
+                ++counts[pixel(x, y)];
+        }
+        const auto background
+            = std::max_element(counts.begin(), counts.end(),
+                               [](const auto &a, const auto &b) { return a.second < b.second; });
+        ControlColours colours {toRgb(background->first), toRgb(background->first)};
+        for (const auto &[drawn, count] : counts) {
+            if (contrastRatio(colours.background, toRgb(drawn))
+                > contrastRatio(colours.background, colours.text))
+                colours.text = toRgb(drawn);
+        }
+        return colours;
+    }
+
+private:
+    [[nodiscard]] std::uint32_t pixel(LONG x, LONG y) const
+    {
+        return pixels.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
+                         + static_cast<std::size_t>(x));
+    }
+
+    static Rgb toRgb(std::uint32_t drawn)
+    {
+        return {static_cast<std::uint8_t>(drawn >> 16), static_cast<std::uint8_t>(drawn >> 8),
+                static_cast<std::uint8_t>(drawn)};
+    }
+
+    LONG width = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+// Where a control draws its text in its client area: inside a button's edges, beside a radio
+// button's circle.
+RECT textArea(HWND control, ControlKind kind)
+{
+    RECT area {};
+    GetClientRect(control, &area);
+    if (kind == ControlKind::CommandButton)
+        InflateRect(&area, -3, -3);
+    if (kind == ControlKind::OptionButton)
+        area.left += GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    return area;
 }
+
+class Win32Colours : public Win32WindowTest, public testing::WithParamInterface<bool>
+{
+protected:
+    void TearDown() override
+    {
+        win32::forceSystemColours(std::nullopt);
+        Win32WindowTest::TearDown();
+    }
+};
+
+// Measured on the drawn window: every text reads at 4.5:1 on its background, the fixed
+// backgrounds are the design's, and under high contrast the user's own colours are.
+TEST_P(Win32Colours, EveryTextReadsWellOnItsBackground)
+{
+    const bool highContrast = GetParam();
+    const SystemColours black {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}, {255, 255, 255}, true};
+    if (highContrast) {
+        win32::forceSystemColours(black); // Wine cannot switch high contrast on
+        SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        EXPECT_TRUE(GetUpdateRect(report(), nullptr, FALSE)) << "switched without a repaint";
+        pump();
+    }
+    const SystemColours system = win32::systemColours();
+    EXPECT_EQ(Rendering(window).at(2, 2), formColours(kelvaroForm(), system).background);
+    for (const ControlDescription *described : shownControls()) {
+        if (described->kind == ControlKind::Frame)
+            continue; // its caption shares the labels' colours; its lines are the system's
+        SCOPED_TRACE(controlName(*described));
+        HWND hwnd = control(described->kind, described->index.value_or(0));
+        const ControlColours shown = Rendering(hwnd).coloursIn(textArea(hwnd, described->kind));
+        EXPECT_GE(contrastRatio(shown.background, shown.text), minimumTextContrast);
+        if (described->kind != ControlKind::ListBox) { // lists draw in the system's own colours
+            EXPECT_EQ(shown.background, controlColours(*described, system).background);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32Window, Win32Colours, testing::Bool(), [](const auto &info) {
+    return info.param ? "HighContrastBlack" : "Design";
+});
 
 TEST_F(Win32WindowTest, EveryCaptionFitsInTheWindowsOneFontWhichDrawsCyrillic)
 {

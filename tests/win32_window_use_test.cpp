@@ -1,6 +1,8 @@
 #include "win32_window_fixture.h"
 
 #include "catalogue.h"
+#include "commands.h"
+#include "view_state.h"
 
 #include <oleacc.h>
 
@@ -29,22 +31,31 @@ std::wstring alloyName(Index alloy)
     return toWide(catalogue::alloyNames.at(static_cast<std::size_t>(alloy)));
 }
 
-// What a screen reader gets as the control's name.
-std::wstring accessibleName(HWND control)
+// What a screen reader gets as the control's name or description.
+std::wstring accessibleText(HWND control,
+                            HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR *))
 {
     IAccessible *accessible = nullptr;
     AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                reinterpret_cast<void **>(&accessible));
     VARIANT self {};
     self.vt = VT_I4; // CHILDID_SELF
-    BSTR name = nullptr;
+    BSTR text = nullptr;
     if (accessible != nullptr) {
-        accessible->get_accName(self, &name);
+        (accessible->*get)(self, &text);
         accessible->Release();
     }
-    std::wstring result = name != nullptr ? name : L"(none)";
-    SysFreeString(name);
+    std::wstring result = text != nullptr ? text : L"";
+    SysFreeString(text);
     return result;
+}
+
+std::vector<std::pair<HWND, std::wstring>> liveRegionChanges;
+
+void CALLBACK recordLiveRegion(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND hwnd, LONG /*object*/,
+                               LONG /*child*/, DWORD /*thread*/, DWORD /*time*/)
+{
+    liveRegionChanges.emplace_back(hwnd, win32::windowText(hwnd));
 }
 
 } // namespace
@@ -90,21 +101,29 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase {"failed", {"цинк", "мед", ""}, noSelection, ""}),
     [](const auto &info) { return info.param.name; });
 
-// Wine has no dynamic annotation and answers E_NOTIMPL; Windows must take the name.
-TEST_F(Win32WindowTest, FoundAlloyButtonIsNamedForScreenReadersUntilTheClear)
+// Every control carries the name and description of the view state, after a check and a pick.
+TEST_F(Win32WindowTest, EveryControlIsNamedAndDescribedAsTheViewStateSays)
 {
     pick(1, "мед");
     pick(2, "цинк");
     click(command(0));
-    const HRESULT annotated = win32::accessibleNameResult(window);
-    if (annotated == E_NOTIMPL) {
-        RecordProperty("accessible_name", "not verified: the system lacks dynamic annotation");
-    } else {
-        EXPECT_EQ(annotated, S_OK);
-        EXPECT_EQ(accessibleName(alloyButton(6)), L"месинг, намерена сплав");
+    pick(3, "никел");
+    if (win32::annotationResult(window) == E_NOTIMPL)
+        GTEST_SKIP() << "this system's IAccPropServices answers E_NOTIMPL (Wine): names and "
+                        "descriptions cannot be given or read back";
+    ASSERT_EQ(win32::annotationResult(window), S_OK);
+    Kelvaro expected = loadKelvaro();
+    expected.List1[1].setListIndex(7); // мед
+    expected.List1[2].setListIndex(11); // цинк
+    Command1_Click(expected, 0);
+    expected.List1[3].setListIndex(8); // никел
+    for (const ControlView &view : viewState(expected)) {
+        SCOPED_TRACE(controlName(*view.control));
+        HWND hwnd = control(view.control->kind, view.control->index.value_or(0));
+        EXPECT_EQ(accessibleText(hwnd, &IAccessible::get_accName), toWide(view.accessibleName));
+        EXPECT_EQ(accessibleText(hwnd, &IAccessible::get_accDescription),
+                  toWide(view.accessibleDescription));
     }
-    click(command(1));
-    EXPECT_EQ(accessibleName(alloyButton(6)), L"месинг");
 }
 
 TEST_F(Win32WindowTest, ReportIsReadOnlyForTheUser)
@@ -148,7 +167,7 @@ struct KeyCase
 {
     std::string name;
     WPARAM key;
-    bool onButton; // else in the report box
+    bool onButton; // else in the first list
     bool presses;
     friend void PrintTo(const KeyCase &row, std::ostream *out) { *out << row.name; }
 };
@@ -157,13 +176,15 @@ class Win32Key : public Win32WindowTest, public testing::WithParamInterface<KeyC
 {
 };
 
-TEST_P(Win32Key, PressesTheFocusedButtonOnlyWithSpaceAndNeverClosesTheWindow)
+TEST_P(Win32Key, PressesTheFocusedButtonWithSpaceOrEnterAndNeverClosesTheWindow)
 {
     const KeyCase &row = GetParam();
     pick(1, "мед");
     pick(2, "цинк");
-    SetFocus(row.onButton ? command(0) : report());
+    HWND focus = row.onButton ? command(0) : list(1);
+    SetFocus(focus);
     press(row.key);
+    EXPECT_EQ(GetFocus(), focus);
     ASSERT_TRUE(IsWindow(window));
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(text(alloyButton(6)).empty(), row.presses);
@@ -171,10 +192,10 @@ TEST_P(Win32Key, PressesTheFocusedButtonOnlyWithSpaceAndNeverClosesTheWindow)
 
 INSTANTIATE_TEST_SUITE_P(Win32Window, Win32Key,
                          testing::Values(KeyCase {"SpaceOnCheck", VK_SPACE, true, true},
-                                         KeyCase {"EnterOnCheck", VK_RETURN, true, false},
+                                         KeyCase {"EnterOnCheck", VK_RETURN, true, true},
                                          KeyCase {"EscOnCheck", VK_ESCAPE, true, false},
-                                         KeyCase {"EnterInReport", VK_RETURN, false, false},
-                                         KeyCase {"EscInReport", VK_ESCAPE, false, false}),
+                                         KeyCase {"EnterInList", VK_RETURN, false, false},
+                                         KeyCase {"EscInList", VK_ESCAPE, false, false}),
                          [](const auto &info) { return info.param.name; });
 
 // The second of two quick clicks reaches an owner-drawn button as a double click.
@@ -187,4 +208,54 @@ TEST_F(Win32WindowTest, AClickThatArrivesAsADoubleClickStillChecks)
     SendMessageW(command(0), WM_LBUTTONUP, 0, inside);
     pump();
     EXPECT_EQ(text(alloyButton(6)), L"");
+}
+
+// A new report is read from its first line; a failed check leaves the reader where he was.
+TEST_F(Win32WindowTest, ReportThatStaysKeepsTheReadersPlace)
+{
+    pick(1, "желязо");
+    pick(2, "хром");
+    pick(3, "алуминий");
+    click(command(0));
+    SendMessageW(report(), WM_VSCROLL, SB_BOTTOM, 0);
+    const LRESULT bottom = SendMessageW(report(), EM_GETFIRSTVISIBLELINE, 0, 0);
+    ASSERT_GT(bottom, 0) << "the kanthal report should be longer than its box";
+    pick(1, "цинк");
+    click(command(0)); // matches nothing
+    EXPECT_EQ(SendMessageW(report(), EM_GETFIRSTVISIBLELINE, 0, 0), bottom);
+    pick(1, "мед");
+    pick(2, "цинк");
+    click(command(0));
+    EXPECT_EQ(SendMessageW(report(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
+// One level below the screen reader: after each command the live region tells its sentence,
+// nothing of it shows, and the focus stays on the pressed button.
+TEST_F(Win32WindowTest, EachCommandAnnouncesItsOutcomeAndKeepsTheFocus)
+{
+    HWINEVENTHOOK hook
+        = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                          recordLiveRegion, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    liveRegionChanges.clear();
+    pick(1, "мед");
+    pick(2, "цинк");
+    SetFocus(command(0));
+    press(VK_SPACE);
+    SetFocus(command(1));
+    press(VK_RETURN);
+    UnhookWinEvent(hook);
+    if (win32::lastAnnouncement(window) == win32::Announcement::notification)
+        GTEST_SKIP() << "announced as UI Automation notifications, which only a UI Automation "
+                        "client receives";
+    HWND region = win32::liveRegion(window);
+    ASSERT_NE(region, nullptr);
+    const std::vector<std::pair<HWND, std::wstring>> expected {
+        {region, L"Намерена сплав: месинг."},
+        {region, L"Всичко е изчистено. Започни упражнението отначало."}};
+    EXPECT_EQ(liveRegionChanges, expected);
+    EXPECT_EQ(GetFocus(), command(1));
+    RECT shown {};
+    GetWindowRect(region, &shown);
+    EXPECT_TRUE(IsRectEmpty(&shown)) << "nothing of the live region may be seen";
 }

@@ -15,6 +15,7 @@ struct SystemColours
     Rgb buttonFace;
     Rgb buttonText;
     bool highContrast = false;
+    friend constexpr bool operator==(const SystemColours &, const SystemColours &) = default;
 };
 
 struct ControlColours

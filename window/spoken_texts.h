@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
-// What a screen reader is told of the window's state, in words free of any toolkit: both windows
-// name a found alloy's button alike; the Qt window also speaks outcomes and picks.
+// The words a screen reader is told of the window's state, free of any toolkit; the view state
+// gives them to every window.
 namespace kelvaro {
 
 // The accessible name of alloy button `alloy`: its caption, or, once the caption is blank, the

@@ -98,10 +98,9 @@ std::size_t focusAtStart()
 
 ViewState viewState(const Kelvaro &form)
 {
-    ViewState state;
-    state.reserve(shownControls().size());
-    for (const ControlDescription *control : shownControls())
-        state.push_back(viewOf(form, *control));
+    ViewState state(shownControls().size());
+    std::transform(shownControls().begin(), shownControls().end(), state.begin(),
+                   [&form](const ControlDescription *control) { return viewOf(form, *control); });
     return state;
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 // The state of the window Kelvaro, held without any window system: the control arrays with the
-// few properties that the program reads and writes. The Qt window only mirrors it.
+// few properties that the program reads and writes. The windows only mirror it.
 namespace kelvaro {
 
 using Index = std::int16_t;

@@ -6,7 +6,7 @@
 
 namespace kelvaro::win32 {
 
-void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill)
+void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill, COLORREF text)
 {
     HDC dc = item.hDC;
     RECT rect = item.rcItem;
@@ -19,7 +19,7 @@ void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill)
     if (pressed)
         OffsetRect(&textRect, 1, 1);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, text);
     std::wstring caption = windowText(item.hwndItem);
     DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &textRect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

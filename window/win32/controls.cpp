@@ -1,9 +1,9 @@
 #include "controls.h"
 
+#include "annotations.h"
 #include "wide_text.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace kelvaro::win32 {
 
@@ -17,105 +17,83 @@ struct ControlClass
 };
 
 // Every control but the radio buttons after the first starts a group, so that the arrow keys
-// move only inside the alloy group.
+// move only inside the alloy group. The view state sets the tab stops.
 ControlClass controlClass(const ControlDescription &control)
 {
-    constexpr DWORD group = WS_GROUP | WS_TABSTOP;
     switch (control.kind) {
     case ControlKind::Label:
         return {L"STATIC", WS_GROUP | SS_CENTER | SS_NOPREFIX, 0};
     case ControlKind::Frame:
         return {L"BUTTON", WS_GROUP | BS_GROUPBOX, 0};
     case ControlKind::OptionButton:
-        return {L"BUTTON", BS_AUTORADIOBUTTON | (control.index == 0 ? group : 0), 0};
+        return {L"BUTTON", BS_AUTORADIOBUTTON | (control.index == 0 ? DWORD {WS_GROUP} : 0), 0};
     case ControlKind::ListBox:
-        return {L"LISTBOX", group | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
+        return {L"LISTBOX", WS_GROUP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
                 WS_EX_CLIENTEDGE};
     case ControlKind::CommandButton:
-        return {L"BUTTON", group | BS_OWNERDRAW, 0};
+        return {L"BUTTON", WS_GROUP | BS_OWNERDRAW, 0};
     case ControlKind::TextBox:
-        return {L"EDIT", group | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
+        return {L"EDIT", WS_GROUP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
                 WS_EX_CLIENTEDGE};
     }
     return {};
 }
 
-std::string_view initialText(const ControlDescription &control, const Kelvaro &form)
+// The control's own window procedure, kept in its user data by subclass().
+LRESULT callOwnProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto i = static_cast<std::size_t>(control.index.value_or(0));
-    switch (control.kind) {
-    case ControlKind::Label:
-        return form.Label1.at(i).Caption;
-    case ControlKind::Frame:
-        return form.Frame1.Caption;
-    case ControlKind::OptionButton:
-        return form.Option1.at(i).Caption;
-    case ControlKind::CommandButton:
-        return form.Command1.at(i).Caption;
-    case ControlKind::TextBox:
-        return form.Text1.at(i).Text;
-    case ControlKind::ListBox:
-        break;
-    }
-    return {};
+    auto *const own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return CallWindowProcW(own, control, message, wParam, lParam);
 }
 
-// A multi-line EDIT wants every key, so Tab would stay in the report box and Esc would close
-// the window; the report box leaves them to the window's dialog keys. The EDIT's own procedure
-// is kept in the box's user data.
+// A multi-line EDIT wants every key, so Tab would stay in the report box and Esc would close the
+// window; the report box leaves them to the window's dialog keys.
 LRESULT CALLBACK reportBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto *const editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
-    const LRESULT result = CallWindowProcW(editProc, box, message, wParam, lParam);
+    const LRESULT result = callOwnProcedure(box, message, wParam, lParam);
     if (message == WM_GETDLGCODE)
         return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
     return result;
 }
 
-void leaveDialogKeysToTheWindow(HWND box)
+// Enter presses the focused button of a dialog, its default one; an owner-drawn button is no
+// push button to the dialog manager until it says it is the default.
+LRESULT CALLBACK commandButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LONG_PTR editProc
-        = SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(reportBoxProc));
-    SetWindowLongPtrW(box, GWLP_USERDATA, editProc);
+    const LRESULT result = callOwnProcedure(button, message, wParam, lParam);
+    if (message == WM_GETDLGCODE)
+        return (result & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+    return result;
 }
 
-std::vector<const ControlDescription *> shownInTabOrder()
+void subclass(HWND control, WNDPROC procedure)
 {
-    std::vector<const ControlDescription *> shown;
-    for (const ControlDescription &control : kelvaroForm().controls) {
-        if (control.shown) // the hidden data holders live in the model only
-            shown.push_back(&control);
-    }
-    std::sort(shown.begin(), shown.end(),
-              [](const auto *a, const auto *b) { return a->tabIndex < b->tabIndex; });
-    return shown;
+    const LONG_PTR own
+        = SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    SetWindowLongPtrW(control, GWLP_USERDATA, own);
 }
 
-HWND &slot(Controls &controls, const ControlDescription &control)
+void addItems(HWND list, const ControlDescription &control)
 {
-    const auto i = static_cast<std::size_t>(control.index.value_or(0));
-    switch (control.kind) {
-    case ControlKind::Label:
-        return controls.Label1.at(i);
-    case ControlKind::Frame:
-        return controls.Frame1;
-    case ControlKind::OptionButton:
-        return controls.Option1.at(i);
-    case ControlKind::ListBox:
-        return controls.List1.at(i);
-    case ControlKind::CommandButton:
-        return controls.Command1.at(i);
-    case ControlKind::TextBox:
-        break;
-    }
-    return controls.Text1.at(i);
+    for (std::string_view item : control.items)
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
 }
 
-void addItems(HWND list, const ListBox &items)
+// Rewrites a text only when it changed, so that nothing flickers and a reader keeps his place.
+bool showText(HWND control, const std::wstring &text)
 {
-    for (Index i = 0; i < items.ListCount(); ++i)
-        SendMessageW(list, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(toWide(items.List(i)).c_str()));
+    if (windowText(control) == text)
+        return false;
+    SetWindowTextW(control, text.c_str());
+    return true;
+}
+
+void showTabStop(HWND control, bool tabStop)
+{
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    const LONG_PTR wanted = tabStop ? style | WS_TABSTOP : style & ~LONG_PTR {WS_TABSTOP};
+    if (wanted != style)
+        SetWindowLongPtrW(control, GWL_STYLE, wanted);
 }
 
 } // namespace
@@ -127,16 +105,11 @@ int controlId(const ControlDescription &control)
 
 const ControlDescription *describeControl(int id)
 {
-    const std::vector<ControlDescription> &controls = kelvaroForm().controls;
-    const auto found = std::find_if(controls.begin(), controls.end(), [id](const auto &control) {
-        return control.shown && controlId(control) == id;
+    const auto &shown = shownControls();
+    const auto found = std::find_if(shown.begin(), shown.end(), [id](const auto *control) {
+        return controlId(*control) == id;
     });
-    return found != controls.end() ? &*found : nullptr;
-}
-
-COLORREF toColorRef(Rgb colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
+    return found != shown.end() ? *found : nullptr;
 }
 
 RECT toPixels(const ControlDescription &control, UINT dpi)
@@ -153,34 +126,58 @@ RECT toPixels(const ControlDescription &control, UINT dpi)
     return {left, top, left + pixels(twips.width), top + pixels(twips.height)};
 }
 
-Controls createControls(HWND window, const Kelvaro &form)
+std::vector<HWND> createControls(HWND window)
 {
-    Controls controls;
+    std::vector<HWND> controls;
     auto *const instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    for (const ControlDescription *control : shownInTabOrder()) {
+    for (const ControlDescription *control : shownControls()) {
         const ControlClass kind = controlClass(*control);
         HWND created = CreateWindowExW(
-            kind.exStyle, kind.name, toWide(initialText(*control, form)).c_str(),
-            WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
+            kind.exStyle, kind.name, L"", WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(*control))), instance, nullptr);
         if (control->kind == ControlKind::ListBox)
-            addItems(created, form.List1.at(static_cast<std::size_t>(*control->index)));
+            addItems(created, *control);
         if (control->kind == ControlKind::TextBox)
-            leaveDialogKeysToTheWindow(created);
-        slot(controls, *control) = created;
+            subclass(created, reportBoxProc);
+        if (control->kind == ControlKind::CommandButton)
+            subclass(created, commandButtonProc);
+        controls.push_back(created);
     }
     return controls;
 }
 
-void placeControls(HWND window, UINT dpi, HFONT font)
+void placeControls(const std::vector<HWND> &controls, UINT dpi, HFONT font)
 {
-    for (const ControlDescription *control : shownInTabOrder()) {
-        HWND hwnd = GetDlgItem(window, controlId(*control));
-        const RECT rect = toPixels(*control, dpi);
-        SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const RECT rect = toPixels(*shownControls().at(i), dpi);
+        SetWindowPos(controls[i], nullptr, rect.left, rect.top, rect.right - rect.left,
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
+}
+
+void showView(HWND control, const ControlView &view, const ControlView *before,
+              Annotations &annotations)
+{
+    const ControlKind kind = view.control->kind;
+    if (kind != ControlKind::ListBox && showText(control, toWide(view.text))
+        && kind == ControlKind::TextBox) {
+        SendMessageW(control, EM_SETSEL, 0, 0); // a new report is read from its first line
+        SendMessageW(control, EM_SCROLLCARET, 0, 0);
+    }
+    const WPARAM check = view.checked ? BST_CHECKED : BST_UNCHECKED;
+    if (kind == ControlKind::OptionButton
+        && static_cast<WPARAM>(SendMessageW(control, BM_GETCHECK, 0, 0)) != check)
+        SendMessageW(control, BM_SETCHECK, check, 0);
+    if (kind == ControlKind::ListBox && SendMessageW(control, LB_GETCURSEL, 0, 0) != view.pick)
+        SendMessageW(control, LB_SETCURSEL, static_cast<WPARAM>(view.pick), 0);
+    // After the check: unchecking a radio button takes its tab stop away.
+    showTabStop(control, view.tabStop);
+    if (before == nullptr || before->accessibleName != view.accessibleName)
+        annotations.name(control, toWide(view.accessibleName));
+    if (before == nullptr ? !view.accessibleDescription.empty()
+                          : before->accessibleDescription != view.accessibleDescription)
+        annotations.describe(control, toWide(view.accessibleDescription));
 }
 
 } // namespace kelvaro::win32

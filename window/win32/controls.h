@@ -1,13 +1,17 @@
 #pragma once
 
 #include "form_description.h"
+#include "view_state.h"
 
 #include <windows.h>
 
-#include <array>
+#include <vector>
 
-// The system's own controls for the shown controls of the design table, made by one loop over it.
+// The system's own controls for the shown controls of the design table, made by one loop over
+// them, and how each shows its part of the view state.
 namespace kelvaro::win32 {
+
+class Annotations;
 
 // Every control's id, after its control: Option1(6) is 306, List1(2) is 402. Ids from 100 up
 // stay clear of IDOK and IDCANCEL, which Enter and Esc send to the window.
@@ -21,25 +25,18 @@ namespace kelvaro::win32 {
 // The shown control with this id, or none.
 [[nodiscard]] const ControlDescription *describeControl(int id);
 
-[[nodiscard]] COLORREF toColorRef(Rgb colour);
-
 // A rectangle of the table in pixels at `dpi`, in the window's client coordinates.
 [[nodiscard]] RECT toPixels(const ControlDescription &control, UINT dpi);
 
-struct Controls
-{
-    std::array<HWND, 5> List1 {};
-    std::array<HWND, 10> Option1 {};
-    std::array<HWND, 2> Text1 {};
-    std::array<HWND, 2> Command1 {};
-    std::array<HWND, 2> Label1 {};
-    HWND Frame1 {};
-};
-
-// Creates every shown control in tab order, with the model's captions, items and text.
-[[nodiscard]] Controls createControls(HWND window, const Kelvaro &form);
+// Creates every shown control, in the order of shownControls(), which is the tab order.
+[[nodiscard]] std::vector<HWND> createControls(HWND window);
 
 // Places the controls at `dpi` and gives every one of them the window's font.
-void placeControls(HWND window, UINT dpi, HFONT font);
+void placeControls(const std::vector<HWND> &controls, UINT dpi, HFONT font);
+
+// Sets on `control` whatever of `view` it does not show yet. Annotations cannot be read back, so
+// they are compared with `before`, the view last shown, if any.
+void showView(HWND control, const ControlView &view, const ControlView *before,
+              Annotations &annotations);
 
 } // namespace kelvaro::win32

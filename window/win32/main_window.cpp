@@ -1,16 +1,16 @@
 #include "main_window.h"
 
-#include "accessible_names.h"
+#include "annotations.h"
+#include "colours.h"
 #include "command_button.h"
-#include "commands.h"
 #include "controls.h"
 #include "form_description.h"
 #include "gdi_object.h"
-#include "spoken_texts.h"
+#include "system_colours.h"
+#include "view_state.h"
 #include "wide_text.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cwchar>
 #include <utility>
 #include <vector>
@@ -21,15 +21,6 @@ namespace {
 
 constexpr const wchar_t *className = L"bg.kelvaro.Kelvaro";
 constexpr int iconResource = 1;
-
-// Rewrites a text only when it changed, so that nothing flickers and a reader keeps his place.
-bool setText(HWND window, const std::wstring &text)
-{
-    if (windowText(window) == text)
-        return false;
-    SetWindowTextW(window, text.c_str());
-    return true;
-}
 
 // The one font of the window, or the next serif face with Cyrillic where it is missing.
 HFONT createWindowFont(UINT dpi)
@@ -66,32 +57,36 @@ class MainWindow
 public:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    [[nodiscard]] HRESULT accessibleNameResult() const { return names.lastResult(); }
+    [[nodiscard]] HRESULT annotationResult() const { return annotations.lastResult(); }
+    [[nodiscard]] const Announcer &spoken() const { return announcer; }
 
 private:
-    explicit MainWindow(HWND window) : window(window), form(loadKelvaro()) { }
+    explicit MainWindow(HWND window)
+        : window(window), form(loadKelvaro()), announcer(window, annotations)
+    { }
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void onCreate();
     void onCommand(int id, int code);
     LRESULT onControlColour(UINT message, WPARAM wParam, LPARAM lParam);
+    void onEraseBackground(HDC dc);
     void onDrawItem(const DRAWITEMSTRUCT &item);
+    void onColoursChanged();
     void onDpiChanged(UINT dpi, const RECT &suggested);
     void onDestroy();
     void applyDpi(UINT dpi);
-    void showModel();
-    void showOptions();
-    void showLists();
-    void showReport();
-    HBRUSH brush(COLORREF colour);
+    void showState();
+    HBRUSH brush(Rgb colour);
 
     HWND window;
     Kelvaro form;
-    Controls controls;
+    std::vector<HWND> controls; // one per shown control, in the order of shownControls()
+    ViewState shown; // the view state last shown
+    SystemColours colours = systemColours();
     GdiObject<HFONT> font;
     std::vector<std::pair<COLORREF, GdiObject<HBRUSH>>> brushes;
-    AccessibleNames names;
-    std::bitset<10> named; // alloy buttons that carry an accessible name of their own
+    Annotations annotations;
+    Announcer announcer;
     HWND lastFocus = nullptr;
 };
 
@@ -125,9 +120,16 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return onControlColour(message, wParam, lParam);
+    case WM_ERASEBKGND:
+        onEraseBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
     case WM_DRAWITEM:
         onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: // high contrast switched on or off
+        onColoursChanged();
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -137,7 +139,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // The default procedure focuses the window on activation; WM_SETFOCUS passes it on.
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETFOCUS:
-        SetFocus(lastFocus != nullptr ? lastFocus : controls.Text1[0]);
+        SetFocus(lastFocus != nullptr ? lastFocus : controls.at(focusAtStart()));
         return 0;
     case WM_DESTROY:
         onDestroy();
@@ -149,36 +151,36 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void MainWindow::onCreate()
 {
-    controls = createControls(window, form);
+    controls = createControls(window);
     applyDpi(GetDpiForWindow(window));
-    showModel();
+    showState();
 }
 
 void MainWindow::onCommand(int id, int code)
 {
     const ControlDescription *control = describeControl(id);
-    if (control == nullptr || !control->index)
-        return; // Enter and Esc send IDOK and IDCANCEL: they press nothing
-    const Index index = *control->index;
+    if (control == nullptr)
+        return; // Enter and Esc elsewhere send IDOK and IDCANCEL: they press nothing
     switch (control->kind) {
     case ControlKind::ListBox:
         if (code == LBN_SELCHANGE) {
-            const LRESULT row = SendMessageW(controls.List1.at(static_cast<std::size_t>(index)),
-                                             LB_GETCURSEL, 0, 0);
-            form.List1.at(static_cast<std::size_t>(index)).setListIndex(static_cast<Index>(row));
+            const LRESULT row = SendMessageW(GetDlgItem(window, id), LB_GETCURSEL, 0, 0);
+            pickRow(form, *control, static_cast<Index>(row));
+            showState();
         }
         break;
     case ControlKind::OptionButton:
         if (code == BN_CLICKED) {
-            selectOption(form, index);
-            showOptions();
+            selectButton(form, *control);
+            showState();
         }
         break;
     case ControlKind::CommandButton:
         // Owner-drawn buttons report a second click soon after the first as a double click.
         if (code == BN_CLICKED || code == BN_DOUBLECLICKED) {
-            Command1_Click(form, index);
-            showModel();
+            const std::wstring outcome = toWide(pressCommand(form, *control));
+            showState();
+            announcer.say(outcome);
         }
         break;
     default:
@@ -192,22 +194,37 @@ LRESULT MainWindow::onControlColour(UINT message, WPARAM wParam, LPARAM lParam)
         = describeControl(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
     if (control == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
-    COLORREF colour = GetSysColor(COLOR_WINDOW); // a read-only text box keeps a text box's colour
-    if (control->background)
-        colour = toColorRef(*control->background);
-    else if (control->kind != ControlKind::TextBox)
-        return DefWindowProcW(window, message, wParam, lParam);
-    SetBkColor(reinterpret_cast<HDC>(wParam), colour);
-    return reinterpret_cast<LRESULT>(brush(colour));
+    // Whatever sets a background sets its text colour too: a scheme's text may not suit it.
+    const ControlColours drawn = controlColours(*control, colours);
+    auto *const dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, toColorRef(drawn.text));
+    SetBkColor(dc, toColorRef(drawn.background));
+    return reinterpret_cast<LRESULT>(brush(drawn.background));
+}
+
+void MainWindow::onEraseBackground(HDC dc)
+{
+    RECT client {};
+    GetClientRect(window, &client);
+    FillRect(dc, &client, brush(formColours(kelvaroForm(), colours).background));
 }
 
 void MainWindow::onDrawItem(const DRAWITEMSTRUCT &item)
 {
     const ControlDescription *control = describeControl(static_cast<int>(item.CtlID));
-    if (control != nullptr && control->kind == ControlKind::CommandButton)
-        drawCommandButton(item,
-                          brush(control->background ? toColorRef(*control->background)
-                                                    : GetSysColor(COLOR_BTNFACE)));
+    if (control == nullptr || control->kind != ControlKind::CommandButton)
+        return;
+    const ControlColours drawn = controlColours(*control, colours);
+    drawCommandButton(item, brush(drawn.background), toColorRef(drawn.text));
+}
+
+void MainWindow::onColoursChanged()
+{
+    const SystemColours now = systemColours();
+    if (now == colours)
+        return;
+    colours = now;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested)
@@ -222,79 +239,37 @@ void MainWindow::applyDpi(UINT dpi)
     // The controls take the new font before the old one is deleted.
     GdiObject<HFONT> next(createWindowFont(dpi));
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), FALSE);
-    placeControls(window, dpi, next.get());
+    placeControls(controls, dpi, next.get());
     font = std::move(next);
 }
 
-HBRUSH MainWindow::brush(COLORREF colour)
+HBRUSH MainWindow::brush(Rgb colour)
 {
+    const COLORREF wanted = toColorRef(colour);
     const auto made = std::find_if(brushes.begin(), brushes.end(),
-                                   [colour](const auto &entry) { return entry.first == colour; });
+                                   [wanted](const auto &entry) { return entry.first == wanted; });
     if (made != brushes.end())
         return made->second.get();
-    brushes.emplace_back(colour, GdiObject<HBRUSH>(CreateSolidBrush(colour)));
+    brushes.emplace_back(wanted, GdiObject<HBRUSH>(CreateSolidBrush(wanted)));
     return brushes.back().second.get();
 }
 
-void MainWindow::showModel()
+void MainWindow::showState()
 {
-    showOptions();
-    showLists();
-    showReport();
-}
-
-void MainWindow::showOptions()
-{
-    const auto *checked = std::find_if(form.Option1.begin(), form.Option1.end(),
-                                       [](const OptionButton &button) { return button.Value; });
-    // The group is one stop of the Tab cycle: its checked button, or the first one. Unchecking
-    // a radio button takes its tab stop away, so the stop is put back after the checks.
-    const auto tabStop = static_cast<std::size_t>(
-        checked == form.Option1.end() ? 0 : checked - form.Option1.begin());
-    for (std::size_t k = 0; k < controls.Option1.size(); ++k) {
-        HWND button = controls.Option1[k];
-        const auto alloy = static_cast<Index>(k);
-        setText(button, toWide(form.Option1[k].Caption));
-        SendMessageW(button, BM_SETCHECK, form.Option1[k].Value ? BST_CHECKED : BST_UNCHECKED, 0);
-        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        SetWindowLongPtrW(button, GWL_STYLE,
-                          k == tabStop ? style | WS_TABSTOP : style & ~LONG_PTR {WS_TABSTOP});
-        if (isFound(form, alloy)) {
-            names.name(button, toWide(alloyButtonName(form, alloy)));
-            named.set(k);
-        } else if (named.test(k)) {
-            names.restore(button);
-            named.reset(k);
-        }
-    }
+    const ViewState state = viewState(form);
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        showView(controls[i], state[i], shown.empty() ? nullptr : &shown[i], annotations);
+    shown = state;
 }
 
 void MainWindow::onDestroy()
 {
     // The system keeps an annotation until it is cleared, also past its control's end.
-    for (std::size_t k = 0; k < controls.Option1.size(); ++k) {
-        if (named.test(k))
-            names.restore(controls.Option1[k]);
-    }
-    named.reset();
+    for (HWND control : controls)
+        annotations.clear(control);
+    if (announcer.liveRegion() != nullptr)
+        annotations.clear(announcer.liveRegion());
     PostQuitMessage(0);
-}
-
-void MainWindow::showLists()
-{
-    for (std::size_t i = 1; i <= 3; ++i) {
-        const Index row = form.List1.at(i).ListIndex();
-        SendMessageW(controls.List1.at(i), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-    }
-}
-
-void MainWindow::showReport()
-{
-    HWND box = controls.Text1[0];
-    if (setText(box, toWide(form.Text1[0].Text))) {
-        SendMessageW(box, EM_SETSEL, 0, 0); // a new report is read from its first line
-        SendMessageW(box, EM_SCROLLCARET, 0, 0);
-    }
 }
 
 bool registerWindowClass(HINSTANCE instance)
@@ -307,8 +282,7 @@ bool registerWindowClass(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconResource));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = CreateSolidBrush(toColorRef(kelvaroForm().background));
-    windowClass.lpszClassName = className;
+    windowClass.lpszClassName = className; // no class brush: the window paints its own colours
     return RegisterClassExW(&windowClass) != 0;
 }
 
@@ -328,6 +302,11 @@ void centreOnScreen(HWND window, DWORD style)
     SetWindowPos(window, nullptr, (work.left + work.right - width) / 2,
                  (work.top + work.bottom - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const MainWindow *windowOf(HWND window)
+{
+    return reinterpret_cast<const MainWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 } // namespace
@@ -363,11 +342,22 @@ int runMessageLoop(HWND window)
     return static_cast<int>(message.wParam);
 }
 
-HRESULT accessibleNameResult(HWND window)
+HRESULT annotationResult(HWND window)
 {
-    const auto *self
-        = reinterpret_cast<const MainWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self != nullptr ? self->accessibleNameResult() : E_INVALIDARG;
+    const MainWindow *self = windowOf(window);
+    return self != nullptr ? self->annotationResult() : E_INVALIDARG;
+}
+
+Announcement lastAnnouncement(HWND window)
+{
+    const MainWindow *self = windowOf(window);
+    return self != nullptr ? self->spoken().lastAnnouncement() : Announcement::none;
+}
+
+HWND liveRegion(HWND window)
+{
+    const MainWindow *self = windowOf(window);
+    return self != nullptr ? self->spoken().liveRegion() : nullptr;
 }
 
 } // namespace kelvaro::win32

@@ -1,22 +1,28 @@
 #pragma once
 
+#include "announcer.h"
+
 #include <windows.h>
 
 // The window Kelvaro in the plain Windows API: a thin view of the window model, built from the
-// design table, that shows the model after every command and decides nothing itself.
+// design table, that shows the view state after every change and decides nothing itself.
 namespace kelvaro::win32 {
 
 // Registers the window class and creates the window, centred on its screen but not yet shown.
 [[nodiscard]] HWND createMainWindow(HINSTANCE instance);
 
-// The dialog keys of the window (Tab, Shift+Tab, the arrows in the alloy group, Space on a
-// button): true when the message was one of them and has been handled.
+// The dialog keys of the window (Tab, Shift+Tab, the arrows in the alloy group, Space and Enter
+// on a button): true when the message was one of them and has been handled.
 bool handleDialogKey(HWND window, MSG &message);
 
 // Runs the window's messages until it is closed; returns the program's exit code.
 int runMessageLoop(HWND window);
 
-// How the window's last accessible-name annotation went: S_OK, or the system's failure.
-[[nodiscard]] HRESULT accessibleNameResult(HWND window);
+// How the window's last screen-reader annotation went: S_OK, or the system's failure.
+[[nodiscard]] HRESULT annotationResult(HWND window);
+
+// How the window's last sentence reached screen readers, and its live region, if it made one.
+[[nodiscard]] Announcement lastAnnouncement(HWND window);
+[[nodiscard]] HWND liveRegion(HWND window);
 
 } // namespace kelvaro::win32
