@@ -6,7 +6,6 @@
 #include "view_state.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -90,68 +89,40 @@ TEST_F(Win32WindowTest, EveryShownControlSitsAtItsPlaceAndHiddenOnesAreModelData
     }
 }
 
-// A window's client area as it draws itself.
-class Rendering
+Rgb toRgb(COLORREF colour)
 {
-public:
-    explicit Rendering(HWND window)
-    {
-        RECT client {};
-        GetClientRect(window, &client);
-        width = client.right;
-        BITMAPINFO info {};
-        info.bmiHeader
-            = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void *bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        PrintWindow(window, dc, PW_CLIENTONLY);
-        const auto *first = static_cast<const std::uint32_t *>(bits);
-        pixels.assign(first, first + static_cast<std::ptrdiff_t>(client.right) * client.bottom);
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// The most frequent colour that `window` draws in `area` of its client area, and the one that
+// stands out most from it: the text.
+ControlColours drawnColours(HWND window, const RECT &area)
+{
+    HDC screen = GetDC(window);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    PrintWindow(window, dc, PW_CLIENTONLY);
+    std::map<COLORREF, int> counts;
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x)
+            ++counts[GetPixel(dc, x, y)];
     }
-
-    [[nodiscard]] Rgb at(LONG x, LONG y) const { return toRgb(pixel(x, y)); }
-
-    // The most frequent colour in `area`, and the one that stands out most from it: the text.
-    [[nodiscard]] ControlColours coloursIn(const RECT &area) const
-    {
-        std::map<std::uint32_t, int> counts;
-        for (LONG y = area.top; y < area.bottom; ++y) {
-            for (LONG x = area.left; x < area.right; ++x)
-                ++counts[pixel(x, y)];
-        }
-        const auto background
-            = std::max_element(counts.begin(), counts.end(),
-                               [](const auto &a, const auto &b) { return a.second < b.second; });
-        ControlColours colours {toRgb(background->first), toRgb(background->first)};
-        for (const auto &[drawn, count] : counts) {
-            if (contrastRatio(colours.background, toRgb(drawn))
-                > contrastRatio(colours.background, colours.text))
-                colours.text = toRgb(drawn);
-        }
-        return colours;
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(window, screen);
+    const Rgb background
+        = toRgb(std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
+                    return a.second < b.second;
+                })->first);
+    ControlColours colours {background, background};
+    for (const auto &[drawn, count] : counts) {
+        if (contrastRatio(background, toRgb(drawn)) > contrastRatio(background, colours.text))
+            colours.text = toRgb(drawn);
     }
-
-private:
-    [[nodiscard]] std::uint32_t pixel(LONG x, LONG y) const
-    {
-        return pixels.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
-                         + static_cast<std::size_t>(x));
-    }
-
-    static Rgb toRgb(std::uint32_t drawn)
-    {
-        return {static_cast<std::uint8_t>(drawn >> 16), static_cast<std::uint8_t>(drawn >> 8),
-                static_cast<std::uint8_t>(drawn)};
-    }
-
-    LONG width = 0;
-    std::vector<std::uint32_t> pixels;
-};
+    return colours;
+}
 
 // Where a control draws its text in its client area: inside a button's edges, beside a radio
 // button's circle.
@@ -189,13 +160,14 @@ TEST_P(Win32Colours, EveryTextReadsWellOnItsBackground)
         pump();
     }
     const SystemColours system = win32::systemColours();
-    EXPECT_EQ(Rendering(window).at(2, 2), formColours(kelvaroForm(), system).background);
+    EXPECT_EQ(drawnColours(window, {0, 0, 4, 4}).background,
+              formColours(kelvaroForm(), system).background);
     for (const ControlDescription *described : shownControls()) {
         if (described->kind == ControlKind::Frame)
             continue; // its caption shares the labels' colours; its lines are the system's
         SCOPED_TRACE(controlName(*described));
         HWND hwnd = control(described->kind, described->index.value_or(0));
-        const ControlColours shown = Rendering(hwnd).coloursIn(textArea(hwnd, described->kind));
+        const ControlColours shown = drawnColours(hwnd, textArea(hwnd, described->kind));
         EXPECT_GE(contrastRatio(shown.background, shown.text), minimumTextContrast);
         if (described->kind != ControlKind::ListBox) { // lists draw in the system's own colours
             EXPECT_EQ(shown.background, controlColours(*described, system).background);
