@@ -1,15 +1,4 @@
-# Cross-builds Kelvaro for 64-bit Windows with Debian's MinGW-w64. The -posix compilers carry
-# std::thread and the other threading parts of the standard library that the win32 flavour lacks.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-builds Kelvaro for 64-bit Windows with Debian's MinGW-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(mingw_triplet x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${mingw_triplet}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${mingw_triplet}-g++-posix)
-set(CMAKE_RC_COMPILER ${mingw_triplet}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triplet})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -35,7 +35,8 @@ if [ -f build-windows/compile_commands.json ]; then
   mapfile -t includes < <(x86_64-w64-mingw32-g++-posix -E -x c++ -v - < /dev/null 2>&1 |
     sed -n '/search starts here/,/End of search list/p' | grep '^ ' |
     grep -vE 'posix/include$|include-fixed' | sed 's/^ /-extra-arg=-isystem/')
-  mapfile -t windows_units < <(git ls-files 'window/win32/*.cpp' 'tests/win32_*.cpp' 'bench/*win32*.cpp')
+  mapfile -t windows_units < <(git ls-files 'window/win32/*.cpp' 'tests/win32_*.cpp' 'tools/win32_*.cpp' \
+    'bench/*win32*.cpp')
   run-clang-tidy -p build-windows -quiet -j "$(nproc)" -extra-arg=--target=x86_64-w64-mingw32 \
     "${includes[@]}" "${windows_units[@]}" > build-windows/clang-tidy.log 2>&1 || {
     grep -E 'warning:|error:' -A3 build-windows/clang-tidy.log

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
 # Builds the Debian package of an optimised Kelvaro: build-release/kelvaro_<version>_<arch>.deb
-# `scripts/package.sh windows` builds the Windows packages instead, in build-windows/: kelvaro.exe,
-# the portable kelvaro-<version>-windows-x64.zip and the installer kelvaro-<version>-x64.msi.
+# `scripts/package.sh windows` builds the Windows packages instead, for x64 in build-windows/ and
+# for x86 in build-windows-x86/: kelvaro.exe, the portable kelvaro-<version>-windows-<arch>.zip
+# and the installer kelvaro-<version>-<arch>.msi. With KELVARO_SIGN_PFX and
+# KELVARO_SIGN_PASSWORD_FILE set, every program and installer is signed
+# (scripts/sign-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = windows ]; then
   scripts/setup.sh windows
-  cmake --preset windows > /dev/null
-  cmake --build --preset windows -j "$(nproc)" --target kelvaro msi
-  (cd build-windows && cpack -G ZIP > /dev/null)
-  ls -l build-windows/window/win32/kelvaro.exe build-windows/kelvaro-*-windows-x64.zip \
-    build-windows/kelvaro-*-x64.msi
+  for preset in windows windows-x86; do
+    build=build-$preset
+    cmake --preset "$preset" > /dev/null
+    cmake --build --preset "$preset" -j "$(nproc)" --target kelvaro
+    # The program is signed before the installer and the zip take it in.
+    scripts/sign-windows.sh "$build/window/win32/kelvaro.exe"
+    cmake --build --preset "$preset" -j "$(nproc)" --target msi
+    scripts/sign-windows.sh "$build"/kelvaro-*.msi
+    (cd "$build" && cpack -G ZIP > /dev/null)
+    ls -l "$build/window/win32/kelvaro.exe" "$build"/kelvaro-*.zip "$build"/kelvaro-*.msi
+  done
   exit 0
 fi
 

@@ -3,7 +3,8 @@
 # to run again and again. Usage: scripts/setup.sh run|test|windows...
 #   run      build and run Kelvaro
 #   test     build and run the Linux test suite, the linters and the benchmarks
-#   windows  cross-build the Windows program and run its tests under Wine
+#   windows  cross-build the Windows programs (x64 and x86), run their tests under Wine, package
+#            and sign them
 # apt's output goes to build-logs/setup.log; the terminal gets one line per step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,8 +13,8 @@ run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-de
 test=("${run[@]}" libgtest-dev libgmock-dev xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file clang-format clang-tidy cppcheck valgrind
   libx11-dev libbenchmark-dev adwaita-qt6 qt6-gtk-platformtheme qt6-base-private-dev)
-windows=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
-  fonts-liberation2 wixl)
+windows=(cmake make googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
+  fonts-wine fonts-liberation2 wixl msitools osslsigncode openssl)
 
 if [ $# -eq 0 ]; then
   echo "usage: scripts/setup.sh run|test|windows..." >&2

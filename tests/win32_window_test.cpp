@@ -1,11 +1,13 @@
 #include "win32_window_fixture.h"
 
 #include "colours.h"
+#include "dpi.h"
 #include "form_description.h"
 #include "system_colours.h"
 #include "view_state.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -15,10 +17,13 @@ using namespace kelvaro;
 
 namespace {
 
-constexpr int twipsPerPixelAt96 = 15;
+int scaled(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
 
-// The table's rectangle in pixels at 96 dpi, in the window's client area.
-RECT expectedRect(const ControlDescription &control)
+// The table's rectangle in pixels at `dpi`, in the window's client area.
+RECT expectedRect(const ControlDescription &control, UINT dpi)
 {
     TwipsRect twips = control.rect;
     for (const ControlDescription &frame : kelvaroForm().controls) {
@@ -27,10 +32,26 @@ RECT expectedRect(const ControlDescription &control)
             twips.top += frame.rect.top;
         }
     }
-    const int left = twips.left / twipsPerPixelAt96;
-    const int top = twips.top / twipsPerPixelAt96;
-    return {left, top, left + twips.width / twipsPerPixelAt96,
-            top + twips.height / twipsPerPixelAt96};
+    const int left = scaled(twips.left, dpi);
+    const int top = scaled(twips.top, dpi);
+    return {left, top, left + scaled(twips.width, dpi), top + scaled(twips.height, dpi)};
+}
+
+// The client area of the table at `dpi`, and the one font at that DPI in every control.
+void expectSizeAndFont(HWND window, UINT dpi)
+{
+    RECT client {};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, scaled(kelvaroForm().clientWidth, dpi)) << dpi << " dpi";
+    EXPECT_EQ(client.bottom, scaled(kelvaroForm().clientHeight, dpi)) << dpi << " dpi";
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        LOGFONTW face {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), sizeof face,
+                   &face);
+        EXPECT_EQ(face.lfHeight, -MulDiv(12, static_cast<int>(dpi), 72))
+            << dpi << " dpi, control " << GetDlgCtrlID(child);
+    }
 }
 
 // Room that a caption cannot use: the radio circle and its gap, a button's edges, the frame's
@@ -59,8 +80,8 @@ TEST_F(Win32WindowTest, IsAFixedWindowOfTheTablesSizeCentredWithOnlyACloseBox)
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     RECT client {};
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 7665 / twipsPerPixelAt96);
-    EXPECT_EQ(client.bottom, 6360 / twipsPerPixelAt96);
+    EXPECT_EQ(client.right, 7665 / 15);
+    EXPECT_EQ(client.bottom, 6360 / 15);
     MONITORINFO monitor {sizeof monitor, {}, {}, 0};
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT frame {};
@@ -70,22 +91,40 @@ TEST_F(Win32WindowTest, IsAFixedWindowOfTheTablesSizeCentredWithOnlyACloseBox)
     EXPECT_LE(std::abs(frame.top + frame.bottom - work.top - work.bottom), 2);
 }
 
-TEST_F(Win32WindowTest, EveryShownControlSitsAtItsPlaceAndHiddenOnesAreModelDataOnly)
+// At start, and after each move to a monitor of another DPI: Wine never sends the messages, so
+// they are sent as Windows does, the size asked first.
+TEST_F(Win32WindowTest, EveryShownControlSitsAtItsPlaceAtEveryDpiAndHiddenOnesAreModelDataOnly)
 {
-    for (const ControlDescription &described : kelvaroForm().controls) {
-        SCOPED_TRACE(controlName(described));
-        HWND hwnd = control(described.kind, described.index.value_or(0));
-        ASSERT_EQ(hwnd != nullptr, described.shown);
-        if (!described.shown)
-            continue;
-        RECT actual {};
-        GetWindowRect(hwnd, &actual);
-        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&actual), 2);
-        const RECT expected = expectedRect(described);
-        EXPECT_LE(std::abs(actual.left - expected.left), 1);
-        EXPECT_LE(std::abs(actual.top - expected.top), 1);
-        EXPECT_LE(std::abs(actual.right - expected.right), 1);
-        EXPECT_LE(std::abs(actual.bottom - expected.bottom), 1);
+    const std::array<UINT, 4> dpis {96, 144, 192, 96};
+    for (std::size_t step = 0; step < dpis.size(); ++step) {
+        const UINT dpi = dpis.at(step);
+        if (step > 0) {
+            SIZE size {};
+            ASSERT_TRUE(SendMessageW(window, win32::dpiScaledSizeMessage, dpi,
+                                     reinterpret_cast<LPARAM>(&size)));
+            RECT suggested {};
+            GetWindowRect(window, &suggested);
+            suggested.right = suggested.left + size.cx;
+            suggested.bottom = suggested.top + size.cy;
+            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+        }
+        expectSizeAndFont(window, dpi);
+        for (const ControlDescription &described : kelvaroForm().controls) {
+            SCOPED_TRACE(controlName(described) + " at " + std::to_string(dpi) + " dpi");
+            HWND hwnd = control(described.kind, described.index.value_or(0));
+            ASSERT_EQ(hwnd != nullptr, described.shown);
+            if (!described.shown)
+                continue;
+            RECT actual {};
+            GetWindowRect(hwnd, &actual);
+            MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&actual), 2);
+            const RECT expected = expectedRect(described, dpi);
+            EXPECT_LE(std::abs(actual.left - expected.left), 1);
+            EXPECT_LE(std::abs(actual.top - expected.top), 1);
+            EXPECT_LE(std::abs(actual.right - expected.right), 1);
+            EXPECT_LE(std::abs(actual.bottom - expected.bottom), 1);
+        }
     }
 }
 
@@ -206,3 +245,64 @@ TEST_F(Win32WindowTest, EveryCaptionFitsInTheWindowsOneFontWhichDrawsCyrillic)
         EXPECT_LE(size.cy, rect.bottom - rect.top);
     }
 }
+
+UINT reportedDpi = 96;
+
+UINT WINAPI dpiForWindow(HWND /*window*/)
+{
+    return reportedDpi;
+}
+
+HRESULT WINAPI dpiForMonitor(HMONITOR /*monitor*/, int /*type*/, UINT *x, UINT *y)
+{
+    *x = *y = reportedDpi;
+    return S_OK;
+}
+
+int WINAPI deviceCaps(HDC dc, int index)
+{
+    return index == LOGPIXELSY ? static_cast<int>(reportedDpi) : GetDeviceCaps(dc, index);
+}
+
+struct DpiSystem
+{
+    std::string name;
+    win32::DpiFunctions functions; // what the system has, reporting `reportedDpi`
+    friend void PrintTo(const DpiSystem &row, std::ostream *out) { *out << row.name; }
+};
+
+class Win32Dpi : public testing::TestWithParam<std::tuple<DpiSystem, UINT>>
+{
+};
+
+// Windows 10 1607 and later, 8.1, 7: each finds the DPI by the newest function it has, and the
+// window opens at the table's size in pixels with its font at that DPI.
+TEST_P(Win32Dpi, OpensAtTheTablesSizeAndFontAtTheSystemsDpi)
+{
+    const auto &[system, dpi] = GetParam();
+    reportedDpi = dpi;
+    win32::forceDpiFunctions(system.functions);
+    HWND window = win32::createMainWindow(GetModuleHandleW(nullptr));
+    win32::forceDpiFunctions(std::nullopt);
+    ASSERT_NE(window, nullptr);
+    expectSizeAndFont(window, dpi);
+    DestroyWindow(window);
+}
+
+const auto adjustForDpi
+    = reinterpret_cast<decltype(win32::DpiFunctions::adjustForDpi)>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+
+INSTANTIATE_TEST_SUITE_P(
+    Win32Window, Win32Dpi,
+    testing::Combine(
+        testing::Values(
+            DpiSystem {"Windows10",
+                       {dpiForWindow, nullptr, GetDeviceCaps, adjustForDpi, AdjustWindowRectEx}},
+            DpiSystem {"Windows81",
+                       {nullptr, dpiForMonitor, GetDeviceCaps, nullptr, AdjustWindowRectEx}},
+            DpiSystem {"Windows7", {nullptr, nullptr, deviceCaps, nullptr, AdjustWindowRectEx}}),
+        testing::Values(96U, 120U, 144U, 192U)),
+    [](const auto &info) {
+        return std::get<0>(info.param).name + "At" + std::to_string(std::get<1>(info.param));
+    });

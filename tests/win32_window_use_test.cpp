@@ -234,7 +234,7 @@ TEST_F(Win32WindowTest, ReportThatStaysKeepsTheReadersPlace)
 TEST_F(Win32WindowTest, EachCommandAnnouncesItsOutcomeAndKeepsTheFocus)
 {
     HWINEVENTHOOK hook
-        = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+        = SetWinEventHook(win32::liveRegionChanged, win32::liveRegionChanged, nullptr,
                           recordLiveRegion, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
     liveRegionChanges.clear();

@@ -75,7 +75,7 @@ void Announcer::updateLiveRegion(const std::wstring &sentence)
         annotations.makePoliteLiveRegion(region);
     }
     SetWindowTextW(region, sentence.c_str());
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, region, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(liveRegionChanged, region, OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace kelvaro::win32

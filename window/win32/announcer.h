@@ -8,6 +8,10 @@ namespace kelvaro::win32 {
 
 class Annotations;
 
+// EVENT_OBJECT_LIVEREGIONCHANGED, which Windows 8 and later pass on to screen readers; Windows 7
+// passes it on to nobody.
+inline constexpr DWORD liveRegionChanged = 0x8019;
+
 // How a sentence last reached screen readers.
 enum class Announcement { none, notification, liveRegion };
 

@@ -4,6 +4,7 @@
 #include "colours.h"
 #include "command_button.h"
 #include "controls.h"
+#include "dpi.h"
 #include "form_description.h"
 #include "gdi_object.h"
 #include "system_colours.h"
@@ -11,6 +12,7 @@
 #include "wide_text.h"
 
 #include <algorithm>
+#include <climits>
 #include <cwchar>
 #include <utility>
 #include <vector>
@@ -50,6 +52,31 @@ DWORD windowStyle(const FormDescription &form)
     if (!form.fixedBorder)
         style |= WS_THICKFRAME;
     return style;
+}
+
+// The client area of the table at `dpi`, in pixels.
+SIZE clientSizeAt(UINT dpi)
+{
+    const FormDescription &form = kelvaroForm();
+    const auto scale = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
+    return {scale(form.clientWidth), scale(form.clientHeight)};
+}
+
+// Places the window at `left`, `top` with a client area of exactly `client`: where the system
+// draws a frame other than it reckons (Windows 8.1, Wine), the frame's own size is taken.
+void placeWindow(HWND window, int left, int top, SIZE client, UINT dpi)
+{
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    SIZE size = windowSizeFor(client, style, dpi);
+    SetWindowPos(window, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT shown {};
+    GetClientRect(window, &shown);
+    if (shown.right == client.cx && shown.bottom == client.cy)
+        return;
+    size.cx += client.cx - shown.right;
+    size.cy += client.cy - shown.bottom;
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 class MainWindow
@@ -130,6 +157,15 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETTINGCHANGE: // high contrast switched on or off
         onColoursChanged();
         return DefWindowProcW(window, message, wParam, lParam);
+    case dpiScaledSizeMessage: { // the size for the new DPI, so that the client area stays exact
+        const auto dpi = static_cast<UINT>(wParam);
+        *reinterpret_cast<SIZE *>(lParam) = windowSizeFor(
+            clientSizeAt(dpi), static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), dpi);
+        return TRUE;
+    }
+    case WM_GETMINMAXINFO: // at a high DPI on a small screen, the system would squeeze the window
+        reinterpret_cast<MINMAXINFO *>(lParam)->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+        return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -152,7 +188,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void MainWindow::onCreate()
 {
     controls = createControls(window);
-    applyDpi(GetDpiForWindow(window));
+    applyDpi(windowDpi(window));
     showState();
 }
 
@@ -230,8 +266,7 @@ void MainWindow::onColoursChanged()
 void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested)
 {
     applyDpi(dpi);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placeWindow(window, suggested.left, suggested.top, clientSizeAt(dpi), dpi);
 }
 
 void MainWindow::applyDpi(UINT dpi)
@@ -287,21 +322,18 @@ bool registerWindowClass(HINSTANCE instance)
 }
 
 // Sizes the client area from the table at the window's DPI and centres the window on its screen.
-void centreOnScreen(HWND window, DWORD style)
+void centreOnScreen(HWND window)
 {
-    const FormDescription &form = kelvaroForm();
-    const auto dpi = static_cast<int>(GetDpiForWindow(window));
-    RECT frame {0, 0, MulDiv(form.clientWidth, dpi, 1440), MulDiv(form.clientHeight, dpi, 1440)};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi));
+    const UINT dpi = windowDpi(window);
+    const SIZE client = clientSizeAt(dpi);
+    const SIZE size
+        = windowSizeFor(client, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), dpi);
     MONITORINFO monitor {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT &work = monitor.rcWork;
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window, nullptr, (work.left + work.right - width) / 2,
-                 (work.top + work.bottom - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    placeWindow(window, (work.left + work.right - size.cx) / 2,
+                (work.top + work.bottom - size.cy) / 2, client, dpi);
 }
 
 const MainWindow *windowOf(HWND window)
@@ -321,7 +353,7 @@ HWND createMainWindow(HINSTANCE instance)
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                   instance, nullptr);
     if (window != nullptr)
-        centreOnScreen(window, style);
+        centreOnScreen(window);
     return window;
 }
 
