@@ -72,16 +72,12 @@ int chromeWidth(ControlKind kind)
 
 } // namespace
 
-TEST_F(Win32WindowTest, IsAFixedWindowOfTheTablesSizeCentredWithOnlyACloseBox)
+TEST_F(Win32WindowTest, IsAFixedWindowCentredWithOnlyACloseBox)
 {
     EXPECT_EQ(text(window), L"Kelvaro");
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    RECT client {};
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 7665 / 15);
-    EXPECT_EQ(client.bottom, 6360 / 15);
     MONITORINFO monitor {sizeof monitor, {}, {}, 0};
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT frame {};
@@ -120,10 +116,11 @@ TEST_F(Win32WindowTest, EveryShownControlSitsAtItsPlaceAtEveryDpiAndHiddenOnesAr
             GetWindowRect(hwnd, &actual);
             MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&actual), 2);
             const RECT expected = expectedRect(described, dpi);
-            EXPECT_LE(std::abs(actual.left - expected.left), 1);
-            EXPECT_LE(std::abs(actual.top - expected.top), 1);
-            EXPECT_LE(std::abs(actual.right - expected.right), 1);
-            EXPECT_LE(std::abs(actual.bottom - expected.bottom), 1);
+            EXPECT_LE(std::max({std::abs(actual.left - expected.left),
+                                std::abs(actual.top - expected.top),
+                                std::abs(actual.right - expected.right),
+                                std::abs(actual.bottom - expected.bottom)}),
+                      1);
         }
     }
 }
@@ -229,7 +226,6 @@ TEST_F(Win32WindowTest, EveryCaptionFitsInTheWindowsOneFontWhichDrawsCyrillic)
         LOGFONTW face {};
         ASSERT_TRUE(GetObjectW(font, sizeof face, &face));
         EXPECT_STREQ(face.lfFaceName, L"Times New Roman");
-        EXPECT_EQ(face.lfHeight, -16); // 12 points at 96 dpi
         EXPECT_FALSE(face.lfWeight > FW_NORMAL || face.lfItalic || face.lfUnderline);
         HDC dc = GetDC(hwnd);
         HGDIOBJ previous = SelectObject(dc, font);
@@ -248,17 +244,16 @@ TEST_F(Win32WindowTest, EveryCaptionFitsInTheWindowsOneFontWhichDrawsCyrillic)
 
 UINT reportedDpi = 96;
 
+// The DPI functions of Windows 10, 8.1 and 7, reporting `reportedDpi`.
 UINT WINAPI dpiForWindow(HWND /*window*/)
 {
     return reportedDpi;
 }
-
 HRESULT WINAPI dpiForMonitor(HMONITOR /*monitor*/, int /*type*/, UINT *x, UINT *y)
 {
     *x = *y = reportedDpi;
     return S_OK;
 }
-
 int WINAPI deviceCaps(HDC dc, int index)
 {
     return index == LOGPIXELSY ? static_cast<int>(reportedDpi) : GetDeviceCaps(dc, index);

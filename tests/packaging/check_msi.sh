@@ -10,10 +10,7 @@ source=$1 build=$2 msi=$3 version=$4 arch=$5 starter=$6
 export KELVARO_WINE_PREFIX=$build/wine-prefix
 run() { "$source/cmake/wine-run.sh" "$@"; }
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-fail() {
-  echo "$*" >&2
-  exit 1
-}
+fail() { echo "$*" >&2 && exit 1; }
 
 drive_c=$KELVARO_WINE_PREFIX/drive_c
 program_files='Program Files' view=/reg:64
@@ -34,12 +31,12 @@ installed() { # installed VERSION
   [ -n "$(menu_entries)" ] || fail "no Start-menu entry"
 }
 
-# What the package itself says: a shortcut that is not advertised, the icon and the publisher.
-[ "$(msiinfo export "$msi" Shortcut | tr -d '\r' | awk -F'\t' 'NR > 3 { print $5 }')" = '[#KelvaroExe]' ] ||
-  fail "the Start-menu shortcut is advertised"
-msiinfo export "$msi" Property | tr -d '\r' | grep -q '^ARPPRODUCTICON' || fail "no icon in Add/Remove Programs"
-msiinfo export "$msi" Property | tr -d '\r' | grep -q '^Manufacturer.The Kelvaro developers' ||
-  fail "no publisher in Add/Remove Programs"
+# What the package says, which Wine does not show: a shortcut to the file, not advertised, and
+# the icon and publisher of Add/Remove Programs.
+for row in 'Shortcut	StartMenuEntry	.*	\[#KelvaroExe\]' 'Property	ARPPRODUCTICON	kelvaro.ico' \
+  'Property	Manufacturer	The Kelvaro developers'; do
+  msiinfo export "$msi" "${row%%	*}" | grep -q "^${row#*	}" || fail "the msi lacks ${row//	/ }"
+done
 
 # A run that failed half-way leaves its Kelvaro behind: removed by its ProductCode.
 for product in $(run reg query "$uninstall" "$view" 2> /dev/null | tr -d '\r' | grep -o '{[-0-9A-F]*}'); do

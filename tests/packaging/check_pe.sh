@@ -6,10 +6,7 @@
 set -euo pipefail
 exe=$1 arch=$2 allowed=$3
 objdump=x86_64-w64-mingw32-objdump # reads 32-bit programs too
-fail() {
-  echo "$(basename "$exe"): $*" >&2
-  exit 1
-}
+fail() { echo "$(basename "$exe"): $*" >&2 && exit 1; }
 
 case $arch in
   x64) machine=i386:x86-64 ;;

@@ -1,50 +1,38 @@
 #!/usr/bin/env bash
 # check_signing.sh SOURCE FILE...: scripts/sign-windows.sh on copies of the program and its
-# installer, with a throwaway self-signed certificate: without a certificate it leaves them
-# unsigned; with a wrong password it stops in one line and changes nothing; with the right one
-# osslsigncode verifies every signature against the certificate.
+# installer, with a throwaway self-signed certificate: without one it leaves them unsigned; with
+# a wrong password it stops in one line and changes nothing; with the right one osslsigncode
+# verifies every signature against the certificate.
 set -euo pipefail
-source=$1
+source=$1 work=$(mktemp -d)
 shift
-work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "$*" >&2
-  exit 1
+fail() { echo "$*" >&2 && exit 1; }
+cp "$@" "$work/"
+copies=("$work"/*)
+sign() { "$source/scripts/sign-windows.sh" "${copies[@]}" 2>&1; }
+unchanged() { # the copies are as they came, and nothing half-signed is left
+  for file in "$@"; do cmp -s "$file" "$work/$(basename "$file")" || fail "$file was changed"; done
+  [ "$(ls "$work" | wc -l)" = $# ] || fail "left behind: $(ls "$work")"
 }
-copies=()
-for file in "$@"; do
-  cp "$file" "$work/"
-  copies+=("$work/$(basename "$file")")
-done
-sign() { "$source/scripts/sign-windows.sh" "${copies[@]}"; }
-unchanged() {
-  for file in "$@"; do
-    cmp -s "$file" "$work/$(basename "$file")" || fail "$(basename "$file") was changed"
-  done
-  [ -z "$(find "$work" -name '*.signing')" ] || fail "a half-signed file was left"
-}
-
-openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 1 \
-  -subj "/CN=Kelvaro test signer" -addext extendedKeyUsage=codeSigning 2> /dev/null
-echo right > "$work/password"
-echo wrong > "$work/wrong"
-openssl pkcs12 -export -in "$work/cert.pem" -inkey "$work/key.pem" -out "$work/signer.pfx" \
-  -passout "file:$work/password"
 
 said=$(unset KELVARO_SIGN_PFX && sign)
-[ "$(wc -l <<< "$said")" = 1 ] || fail "unsigned: said more than one line: $said"
+[ "$(wc -l <<< "$said")" = 1 ] || fail "unsigned, it said more than one line: $said"
 unchanged "$@"
 
-export KELVARO_SIGN_PFX=$work/signer.pfx KELVARO_SIGN_PASSWORD_FILE=$work/wrong
-if said=$(sign 2>&1); then fail "signed with a wrong password"; fi
-[ "$(wc -l <<< "$said")" = 1 ] || fail "wrong password: said more than one line: $said"
+mkdir "$work/.certificate" && cd "$work/.certificate"
+openssl req -x509 -newkey rsa:2048 -nodes -keyout key.pem -out cert.pem -days 1 \
+  -subj "/CN=Kelvaro test signer" -addext extendedKeyUsage=codeSigning 2> /dev/null
+echo right > password && echo wrong > wrong
+openssl pkcs12 -export -in cert.pem -inkey key.pem -out signer.pfx -passout file:password
+export KELVARO_SIGN_PFX=$PWD/signer.pfx KELVARO_SIGN_PASSWORD_FILE=$PWD/wrong
+if said=$(sign); then fail "signed with a wrong password"; fi
+[ "$(wc -l <<< "$said")" = 1 ] || fail "wrong password, it said more than one line: $said"
 unchanged "$@"
 
-KELVARO_SIGN_PASSWORD_FILE=$work/password sign > /dev/null
+KELVARO_SIGN_PASSWORD_FILE=$PWD/password sign > /dev/null
 for copy in "${copies[@]}"; do
-  osslsigncode verify -CAfile "$work/cert.pem" -in "$copy" > "$work/verify.log" 2>&1 ||
-    fail "$(basename "$copy"): $(cat "$work/verify.log")"
-  echo "$(basename "$copy"): $(grep -m1 -E 'Message digest algorithm' "$work/verify.log"), \
-$(grep -m1 'Signature verification' "$work/verify.log")"
+  osslsigncode verify -CAfile cert.pem -in "$copy" > verify.log 2>&1 || fail "$(cat verify.log)"
+  echo "$(basename "$copy"): $(grep -m1 -o 'Message digest algorithm.*' verify.log | tr -s ' '), \
+$(grep -m1 'Signature verification' verify.log)"
 done
