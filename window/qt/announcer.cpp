@@ -49,6 +49,7 @@ Announcer::Announcer(QWidget *window)
     hideTimer->setSingleShot(true);
     hideTimer->setInterval(shownMilliseconds);
     connect(hideTimer, &QTimer::timeout, notification, &QWidget::hide);
+    show(); // made after its window is shown, it would stay hidden
 }
 
 void Announcer::say(const QString &text)

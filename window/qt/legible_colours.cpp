@@ -71,7 +71,7 @@ void paintBackground(QWidget *widget, const QColor &background)
     widget->setAutoFillBackground(true);
 }
 
-void keepSystemColours(QWidget *widget)
+void keepLegibleSystemColours(QWidget *widget)
 {
     const QPalette system = QApplication::palette(widget);
     QPalette palette;
@@ -81,12 +81,6 @@ void keepSystemColours(QWidget *widget)
             palette.setColor(group, colourRole, system.color(group, colourRole));
         }
     }
-    widget->setPalette(palette); // every role set, so none is taken from the window
-}
-
-void legibleRows(QWidget *widget)
-{
-    QPalette palette = widget->palette();
     const QColor focusedText = palette.color(QPalette::Active, QPalette::Text);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         // Some themes dim the text of a view without focus below 4.5:1 (Adwaita-Dark: 4.37:1).
@@ -103,7 +97,7 @@ void legibleRows(QWidget *widget)
             highlight = lightText ? highlight.darker(110) : highlight.lighter(110);
         palette.setColor(group, QPalette::Highlight, highlight);
     }
-    widget->setPalette(palette);
+    widget->setPalette(palette); // every role set, so none is taken from the window
 }
 
 } // namespace kelvaro

@@ -21,11 +21,9 @@ namespace kelvaro {
 // dark captions, light indicators, whatever the system's theme.
 void paintBackground(QWidget *widget, const QColor &background);
 
-// Gives the widget the system's own colours, none of them taken from the window's light palette.
-void keepSystemColours(QWidget *widget);
-
-// Keeps the system's colours for text rows where they read well (4.5:1), with or without the
-// focus: dimmed text takes the focused colour, and a highlight deepens until its text reads.
-void legibleRows(QWidget *widget);
+// Gives a view of text rows the system's own colours, none of them taken from the window's light
+// palette, where they read well (4.5:1), with or without the focus: dimmed text takes the focused
+// colour, and a highlight deepens until its text reads.
+void keepLegibleSystemColours(QWidget *widget);
 
 } // namespace kelvaro

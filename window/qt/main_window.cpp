@@ -58,7 +58,6 @@ MainWindow::MainWindow(QWidget *parent)
         connectInput(widget, *control);
     }
     setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
-    announcer = new Announcer(this);
 
     showState();
     widgets.at(focusAtStart())->setFocus(Qt::OtherFocusReason);
@@ -91,6 +90,8 @@ void MainWindow::connectInput(QWidget *widget, const ControlDescription &control
         connect(command, &QAbstractButton::clicked, this, [this, &control] {
             const QString outcome = toQString(pressCommand(form, control));
             showState();
+            if (announcer == nullptr) // made when first needed: the first paint does not need it
+                announcer = new Announcer(this);
             announcer->say(outcome);
         });
     }

@@ -57,8 +57,7 @@ QString toDisplayedText(const std::string &text)
 QPlainTextEdit *createTextBox(QWidget *container)
 {
     auto *box = new ReportBox(container);
-    keepSystemColours(box);
-    legibleRows(box);
+    keepLegibleSystemColours(box);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::StrongFocus);
@@ -73,8 +72,7 @@ QPlainTextEdit *createTextBox(QWidget *container)
 QListWidget *createListBox(const ControlDescription &control, QWidget *container)
 {
     auto *list = new QListWidget(container);
-    keepSystemColours(list);
-    legibleRows(list);
+    keepLegibleSystemColours(list);
     list->setItemDelegate(new CurrentRowMark(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
