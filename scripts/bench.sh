@@ -4,8 +4,7 @@
 # virtual X display, from an optimised build. The programs start in turn, RUNS times each (20
 # unless set), and the paired ratios compare runs made under the same load: on a shared machine
 # compare them, and run it more than once.
-# `scripts/bench.sh windows` times kelvaro.exe under Wine against the plain Win32 window and a
-# bare one instead.
+# `scripts/bench.sh windows` times kelvaro.exe under Wine against the plain Win32 window instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 run() { xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" "$@"; }
@@ -15,18 +14,18 @@ if [ "${1:-}" = windows ]; then
   cmake --preset bench > /dev/null
   cmake --build --preset bench -j "$(nproc)" --target startup_bench
   cmake --preset windows > /dev/null
-  cmake --build --preset windows -j "$(nproc)" --target kelvaro plain_win32_window bare_win32_window
+  cmake --build --preset windows -j "$(nproc)" --target kelvaro plain_win32_window
   # Wine on the virtual display, in a prefix of its own beside the tests' display-less one.
   export KELVARO_WINE_DRIVER=x11 KELVARO_WINE_PREFIX=$PWD/build-windows/wine-x11
   launchers=build-windows/bench/launchers
   mkdir -p "$launchers"
-  for exe in window/win32/kelvaro.exe bench/plain_win32_window.exe bench/bare_win32_window.exe; do
+  for exe in window/win32/kelvaro.exe bench/plain_win32_window.exe; do
     printf '#!/bin/sh\nexec %s %s\n' "$PWD/cmake/wine-run.sh" "$PWD/build-windows/$exe" \
       > "$launchers/$(basename "$exe" .exe)"
     chmod +x "$launchers/$(basename "$exe" .exe)"
   done
   run build-bench/bench/startup_bench "${RUNS:-20}" "$launchers/kelvaro" \
-    "$launchers/plain_win32_window" "$launchers/bare_win32_window"
+    "$launchers/plain_win32_window"
   WINEPREFIX=$KELVARO_WINE_PREFIX wineserver -k || true # its windows belonged to that display
   exit 0
 fi

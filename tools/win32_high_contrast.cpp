@@ -31,11 +31,5 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
     kelvaro::SystemColours highContrast = kelvaro::win32::systemColours();
     highContrast.highContrast = true;
     kelvaro::win32::forceSystemColours(highContrast);
-
-    HWND window = kelvaro::win32::createMainWindow(hInstance);
-    if (window == nullptr)
-        return 1;
-    ShowWindow(window, nShowCmd);
-    UpdateWindow(window);
-    return kelvaro::win32::runMessageLoop(window);
+    return kelvaro::win32::runKelvaro(hInstance, nShowCmd);
 }

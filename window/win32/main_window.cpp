@@ -374,6 +374,16 @@ int runMessageLoop(HWND window)
     return static_cast<int>(message.wParam);
 }
 
+int runKelvaro(HINSTANCE instance, int showCommand)
+{
+    HWND window = createMainWindow(instance);
+    if (window == nullptr)
+        return 1;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return runMessageLoop(window);
+}
+
 HRESULT annotationResult(HWND window)
 {
     const MainWindow *self = windowOf(window);

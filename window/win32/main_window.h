@@ -18,6 +18,9 @@ bool handleDialogKey(HWND window, MSG &message);
 // Runs the window's messages until it is closed; returns the program's exit code.
 int runMessageLoop(HWND window);
 
+// The program: creates the window, shows it as `showCommand` says and runs it to its end.
+int runKelvaro(HINSTANCE instance, int showCommand);
+
 // How the window's last screen-reader annotation went: S_OK, or the system's failure.
 [[nodiscard]] HRESULT annotationResult(HWND window);
 
