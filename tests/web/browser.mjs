@@ -1,0 +1,29 @@
+// Debian's Chromium, headless, as the page's tests, benchmark and screenshots drive it.
+import {resolve} from 'node:path';
+import {pathToFileURL} from 'node:url';
+import {chromium} from 'playwright-core';
+
+// The page under test: $KELVARO_PAGE, or the one the web preset builds.
+export const pageUrl = pathToFileURL(
+  resolve(process.env.KELVARO_PAGE ?? 'build-web/window/web/kelvaro.html')).href;
+
+// Playwright starts it with a new empty profile of its own. Without the background services'
+// flags Chromium keeps trying connections that a closed network refuses.
+export function launchChromium() {
+  return chromium.launch({
+    executablePath: process.env.KELVARO_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    chromiumSandbox: false,
+    args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// Opens the page in a new context and waits until its first check can run.
+export async function openKelvaro(browser, options = {}) {
+  const context = await browser.newContext({viewport: {width: 800, height: 600}, ...options});
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await page.waitForFunction(() => performance.getEntriesByName('kelvaro-ready').length > 0);
+  return page;
+}
