@@ -27,3 +27,25 @@ export async function openKelvaro(browser, options = {}) {
   await page.waitForFunction(() => performance.getEntriesByName('kelvaro-ready').length > 0);
   return page;
 }
+
+// The controls' input as a user gives it: a click on a list's row, on an alloy's caption.
+export function row(page, list, element) {
+  return page.locator(`#${list}`).getByRole('option', {name: element, exact: true});
+}
+
+export async function pickElements(page, elements) {
+  for (const [i, element] of elements.entries()) await row(page, `List1_${i + 1}`, element).click();
+}
+
+// What Chromium gives assistive technology: each named node's role, name and description.
+export async function accessibleNodes(page) {
+  const session = await page.context().newCDPSession(page);
+  const {nodes} = await session.send('Accessibility.getFullAXTree');
+  await session.detach();
+  return nodes.filter((node) => !node.ignored).map((node) => ({
+    role: node.role?.value,
+    name: node.name?.value ?? '',
+    description: node.description?.value ?? '',
+    live: node.properties?.find((property) => property.name === 'live')?.value.value,
+  }));
+}
