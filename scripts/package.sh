@@ -2,8 +2,19 @@
 # Builds the Debian package of an optimised Kelvaro: build-release/kelvaro_<version>_<arch>.deb
 # `scripts/package.sh windows` builds the Windows packages instead, in build-windows/: kelvaro.exe,
 # the portable kelvaro-<version>-windows-x64.zip and the installer kelvaro-<version>-x64.msi.
+# `scripts/package.sh web` builds the browser page, one self-contained
+# build-web/window/web/kelvaro.html.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = web ]; then
+  scripts/setup.sh web
+  cmake --preset web > /dev/null
+  cmake --build --preset web -j "$(nproc)" --target kelvaro_page
+  page=build-web/window/web/kelvaro.html
+  echo "$page: $(stat -c %s "$page") bytes, $(gzip -9 -c "$page" | wc -c) gzipped"
+  exit 0
+fi
 
 if [ "${1:-}" = windows ]; then
   scripts/setup.sh windows

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds Kelvaro and runs the whole test suite: in a plain build (build/),
-# with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), and cross-built for Windows
-# and run under Wine (build-windows/); the optimised build (build-release/) is built too, so that
-# it stays free of warnings. In CI (CI=true) warnings are errors and the linters run too
-# (scripts/lint.sh). Give preset names to run only those: scripts/test.sh dev
+# with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), cross-built for Windows and
+# run under Wine (build-windows/), and built for the browser with emscripten (build-web/), whose
+# suites run under Node.js and whose page is tested in headless Chromium; the optimised build
+# (build-release/) is built too, so that it stays free of warnings. In CI (CI=true) warnings are
+# errors and the linters run too (scripts/lint.sh). Give preset names to run only those:
+# scripts/test.sh dev
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(dev asan release windows)
+[ ${#presets[@]} -gt 0 ] || presets=(dev asan release windows web)
 
 sets=()
 for preset in "${presets[@]}"; do
   case $preset in
     windows) sets+=(windows) ;;
+    web) sets+=(web) ;;
     *) sets+=(test) ;;
   esac
 done
@@ -27,6 +30,11 @@ for preset in "${presets[@]}"; do
   cmake --preset "$preset" -DKELVARO_WERROR="$werror" > /dev/null
   cmake --build --preset "$preset" -j "$(nproc)"
   [ "$preset" = release ] || ctest --preset "$preset" -j "$(nproc)"
+  if [ "$preset" = web ]; then
+    echo "== web page in Chromium"
+    npm ci --no-audit --no-fund --loglevel=error
+    node --test tests/web/
+  fi
 done
 # CI also holds the sources to the linters, once, on the compile commands of the builds above.
 if [ "${CI:-}" = true ] && [[ " ${presets[*]} " == *" dev "* ]]; then
