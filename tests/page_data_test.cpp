@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 using kelvaro::web::jsonString;
@@ -13,6 +14,7 @@ struct EscapeRow
     std::string name;
     std::string text;
     std::string json;
+    friend void PrintTo(const EscapeRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class JsonString : public testing::TestWithParam<EscapeRow>
@@ -22,7 +24,8 @@ class JsonString : public testing::TestWithParam<EscapeRow>
 // Reports hold CR LF and quotes; a byte left raw would break the page's JSON.parse.
 TEST_P(JsonString, EscapesWhatJsonForbidsAndKeepsUtf8)
 {
-    EXPECT_EQ(jsonString(GetParam().text), GetParam().json);
+    const EscapeRow &row = GetParam();
+    EXPECT_EQ(jsonString(row.text), row.json);
 }
 
 INSTANTIATE_TEST_SUITE_P(PageData, JsonString,

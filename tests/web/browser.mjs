@@ -9,8 +9,9 @@ export const pageUrl = pathToFileURL(
 
 // Playwright starts it with a new empty profile of its own. Without the background services'
 // flags Chromium keeps trying connections that a closed network refuses.
-export function launchChromium() {
+export function launchChromium(options = {}) {
   return chromium.launch({
+    ...options,
     executablePath: process.env.KELVARO_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     chromiumSandbox: false,
