@@ -33,10 +33,11 @@ for (let run = 0; run < Number(runs); ++run) {
 }
 await browser.close();
 
-const [page, floor] = times.map(median);
 for (const [i, name] of pages.entries()) {
   const sorted = [...times[i]].sort((a, b) => a - b);
   console.log(`${name}: median ${median(sorted).toFixed(1)} ms, ` +
     `min ${sorted[0].toFixed(1)}, max ${sorted.at(-1).toFixed(1)} over ${sorted.length} runs`);
 }
-console.log(`page / floor: ${(page / floor).toFixed(2)}`);
+const [page, floor] = times.map(median);
+const paired = median(times[0].map((time, run) => time / times[1][run]));
+console.log(`page / floor: ${(page / floor).toFixed(2)} of the medians, ${paired.toFixed(2)} paired`);
