@@ -2,7 +2,7 @@
 // would: the window after a check of brass, and the whole screen of a phone 360 pixels wide.
 // Usage: node tools/web_screenshots.mjs FOLDER
 import {join} from 'node:path';
-import {launchChromium, openKelvaro, pickElements} from '../tests/web/browser.mjs';
+import {launchChromium, openKelvaro, phone, pickElements} from '../tests/web/browser.mjs';
 
 const folder = process.argv[2];
 // Scroll bars are shown as a reader's browser shows them.
@@ -13,8 +13,7 @@ await pickElements(wide, ['мед', 'цинк']);
 await wide.click('#Command1_0');
 await wide.locator('#Kelvaro').screenshot({path: join(folder, 'kelvaro-web.png')});
 
-const phone = await openKelvaro(browser,
-  {viewport: {width: 360, height: 640}, isMobile: true, hasTouch: true, deviceScaleFactor: 2});
-await phone.tap('label[for=Option1_2]');
-await phone.screenshot({path: join(folder, 'kelvaro-web-phone.png')});
+const small = await openKelvaro(browser, phone);
+await small.tap('label[for=Option1_2]');
+await small.screenshot({path: join(folder, 'kelvaro-web-phone.png')});
 await browser.close();
