@@ -7,6 +7,12 @@
 if (typeof WebAssembly !== 'object') document.getElementById('no-wasm').hidden = false;
 
 Module['onRuntimeInitialized'] = startKelvaro;
+Module['wasmBinary'] = fromBase64(document.getElementById('wasm').textContent);
+
+function fromBase64(text) {
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  return Uint8Array.from(atob(text), (character) => character.charCodeAt(0));
+}
 
 function fromCore(text) {
   return JSON.parse(UTF8ToString(text));
