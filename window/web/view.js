@@ -109,9 +109,30 @@ function fit(windowBox, width) {
   windowBox.style.zoom = scale < 1 ? String(scale) : '';
 }
 
-function startKelvaro() {
-  const design = fromCore(_kelvaro_design());
-  const windowBox = document.getElementById('Kelvaro');
+// Feeds the user's input on one control into the core, then shows the state it leads to.
+function connectInput(shown, kind, position, showState, announcer) {
+  const input = shown.input;
+  if (kind === 'list') {
+    input.addEventListener('change', () => {
+      _kelvaro_pick(position, input.selectedIndex);
+      showState();
+    });
+  } else if (kind === 'option') {
+    input.addEventListener('change', () => {
+      _kelvaro_select(position);
+      showState();
+    });
+  } else if (kind === 'command') {
+    input.addEventListener('click', () => {
+      const sentence = UTF8ToString(_kelvaro_press(position));
+      showState();
+      // A new node each time, so that the same sentence twice is spoken twice.
+      announcer.replaceChildren(element('p', {textContent: sentence}));
+    });
+  }
+}
+
+function styleWindow(windowBox, design) {
   document.title = design.title;
   Object.assign(windowBox.style, {
     width: design.width + 'px',
@@ -121,10 +142,15 @@ function startKelvaro() {
     fontSize: design.font.points + 'pt',
   });
   windowBox.style.setProperty('--face', JSON.stringify(design.font.family));
+}
 
+function startKelvaro() {
+  const design = fromCore(_kelvaro_design());
+  const windowBox = document.getElementById('Kelvaro');
+  styleWindow(windowBox, design);
   const announcer = document.getElementById('announcer');
-  let views = design.controls.map(() => ({}));
   const controls = [];
+  let views = design.controls.map(() => ({}));
   const showState = () => {
     const state = fromCore(_kelvaro_view());
     state.forEach((view, i) => showView(controls[i], view, views[i]));
@@ -137,24 +163,7 @@ function startKelvaro() {
     (control.inFrame ? frame : windowBox).append(shown.box);
     if (control.kind === 'frame') frame = shown.box;
     controls.push(shown);
-    if (control.kind === 'list') {
-      shown.input.addEventListener('change', () => {
-        _kelvaro_pick(position, shown.input.selectedIndex);
-        showState();
-      });
-    } else if (control.kind === 'option') {
-      shown.input.addEventListener('change', () => {
-        _kelvaro_select(position);
-        showState();
-      });
-    } else if (control.kind === 'command') {
-      shown.input.addEventListener('click', () => {
-        const sentence = UTF8ToString(_kelvaro_press(position));
-        showState();
-        // A new node each time, so that the same sentence twice is spoken twice.
-        announcer.replaceChildren(element('p', {textContent: sentence}));
-      });
-    }
+    connectInput(shown, control.kind, position, showState, announcer);
   });
   showState();
   fit(windowBox, design.width);
