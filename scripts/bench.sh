@@ -5,9 +5,25 @@
 # unless set), and the paired ratios compare runs made under the same load: on a shared machine
 # compare them, and run it more than once.
 # `scripts/bench.sh windows` times kelvaro.exe under Wine against the plain Win32 window instead.
+# `scripts/bench.sh web` times the browser page in headless Chromium against a hand-written page
+# of the same controls without WebAssembly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 run() { xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" "$@"; }
+
+if [ "${1:-}" = web ]; then
+  scripts/setup.sh web
+  npm ci --no-audit --no-fund --loglevel=error
+  cmake --preset web > /dev/null
+  cmake --build --preset web -j "$(nproc)" --target kelvaro_page
+  # The floor takes the page's own style, inline as the page has it.
+  mkdir -p build-web/bench
+  awk 'FNR == NR { style = style $0 "\n"; next } /@KELVARO_STYLE@/ { printf "%s", style; next } 1' \
+    window/web/kelvaro.css bench/web_floor.html > build-web/bench/web_floor.html
+  node bench/web_startup.mjs "${RUNS:-25}" build-web/window/web/kelvaro.html \
+    build-web/bench/web_floor.html
+  exit 0
+fi
 
 if [ "${1:-}" = windows ]; then
   scripts/setup.sh test windows

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the formatting, then runs clang-tidy and cppcheck over the project's own sources.
-# Needs a configured build/ (scripts/test.sh makes one) for its compile commands; the Windows
-# sources are checked too where build-windows/ has been configured.
+# Needs a configured build/ (scripts/test.sh makes one) for its compile commands; the Windows and
+# browser sources are checked too where build-windows/ and build-web/ have been configured.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,5 +45,19 @@ if [ -f build-windows/compile_commands.json ]; then
   cppcheck --project=build-windows/compile_commands.json --library=windows --library=googletest \
     --enable=warning,style,performance,portability --inline-suppr --error-exitcode=1 \
     --suppress=missingIncludeSystem -i build-windows/ -i /usr/src --std=c++20 -q -j "$(nproc)"
+fi
+if [ -f build-web/compile_commands.json ]; then
+  echo "== clang-tidy and cppcheck, browser sources"
+  # clang takes emscripten's C++ and system headers from its sysroot; the rest is checked above.
+  sysroot=$(em-config CACHE)/sysroot
+  run-clang-tidy -p build-web -quiet -j "$(nproc)" -extra-arg=--target=wasm32-unknown-emscripten \
+    -extra-arg=--sysroot="$sysroot" -extra-arg=-D__EMSCRIPTEN__ window/web/ \
+    > build-web/clang-tidy.log 2>&1 || {
+    grep -E 'warning:|error:' -A3 build-web/clang-tidy.log
+    exit 1
+  }
+  cppcheck --project=build-web/compile_commands.json --library=googletest \
+    --enable=warning,style,performance,portability --inline-suppr --error-exitcode=1 \
+    --suppress=missingIncludeSystem --file-filter='window/web/*' --std=c++20 -q -j "$(nproc)"
 fi
 echo "lint: clean"

@@ -5,8 +5,19 @@
 # and the installer kelvaro-<version>-<arch>.msi. With KELVARO_SIGN_PFX and
 # KELVARO_SIGN_PASSWORD_FILE set, every program and installer is signed
 # (scripts/sign-windows.sh).
+# `scripts/package.sh web` builds the browser page, one self-contained
+# build-web/window/web/kelvaro.html.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = web ]; then
+  scripts/setup.sh web
+  cmake --preset web > /dev/null
+  cmake --build --preset web -j "$(nproc)" --target kelvaro_page
+  page=build-web/window/web/kelvaro.html
+  echo "$page: $(stat -c %s "$page") bytes, $(gzip -9 -c "$page" | wc -c) gzipped"
+  exit 0
+fi
 
 if [ "${1:-}" = windows ]; then
   scripts/setup.sh windows

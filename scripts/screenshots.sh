@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
 # Renders the README's screenshots of the real window on a virtual X display, into docs/.
+# `scripts/screenshots.sh web` renders those of the browser page in headless Chromium instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = web ]; then
+  scripts/setup.sh web
+  npm ci --no-audit --no-fund --loglevel=error
+  cmake --preset web > /dev/null
+  cmake --build --preset web -j "$(nproc)" --target kelvaro_page
+  node tools/web_screenshots.mjs docs
+  echo "Wrote docs/kelvaro-web.png and kelvaro-web-phone.png"
+  exit 0
+fi
 
 scripts/setup.sh test
 cmake --preset dev > /dev/null

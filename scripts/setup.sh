@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that one kind of work needs, and nothing when all are present; safe
-# to run again and again. Usage: scripts/setup.sh run|test|windows...
+# to run again and again. Usage: scripts/setup.sh run|test|windows|web...
 #   run      build and run Kelvaro
 #   test     build and run the Linux test suite, the linters and the benchmarks
 #   windows  cross-build the Windows programs (x64 and x86), run their tests under Wine, package
 #            and sign them
+#   web      build the browser page with emscripten, test and time it in Chromium
 # apt's output goes to build-logs/setup.log; the terminal gets one line per step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,9 +16,13 @@ test=("${run[@]}" libgtest-dev libgmock-dev xvfb xauth x11-utils
   libx11-dev libbenchmark-dev adwaita-qt6 qt6-gtk-platformtheme qt6-base-private-dev)
 windows=(cmake make googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
   fonts-wine fonts-liberation2 wixl msitools osslsigncode openssl)
+# Node.js and npm come with Debian's nodejs and npm, or as one package from elsewhere that
+# provides both: npm is asked for only where there is none.
+web=(cmake make googletest emscripten node-acorn nodejs chromium fonts-liberation2 fonts-dejavu-core)
+command -v npm > /dev/null || web+=(npm)
 
 if [ $# -eq 0 ]; then
-  echo "usage: scripts/setup.sh run|test|windows..." >&2
+  echo "usage: scripts/setup.sh run|test|windows|web..." >&2
   exit 2
 fi
 packages=()
@@ -26,8 +31,9 @@ for set in "$@"; do
     run) packages+=("${run[@]}") ;;
     test) packages+=("${test[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
+    web) packages+=("${web[@]}") ;;
     *)
-      echo "setup: no package set '$set' (run, test, windows)" >&2
+      echo "setup: no package set '$set' (run, test, windows, web)" >&2
       exit 2
       ;;
   esac

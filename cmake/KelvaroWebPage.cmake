@@ -1,0 +1,10 @@
+# cmake -DSHELL=... -DSCRIPT=... -DWASM=... -DOUTPUT=... -P KelvaroWebPage.cmake
+# Writes the one-file page: the shell with the script inline and the WebAssembly beside it, in
+# base64 in a data block of its own. The browser parses such a block faster than the same bytes
+# as a string in the script, which is how emscripten's single-file output carries them.
+execute_process(COMMAND base64 -w0 ${WASM} OUTPUT_VARIABLE wasm COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${SCRIPT} script)
+file(READ ${SHELL} page)
+string(REPLACE "@KELVARO_WASM@" "${wasm}" page "${page}")
+string(REPLACE "@KELVARO_SCRIPT@" "${script}" page "${page}")
+file(WRITE ${OUTPUT} "${page}")

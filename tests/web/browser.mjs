@@ -1,0 +1,39 @@
+// Debian's Chromium, headless, as the page's tests, benchmark and screenshots drive it.
+import {resolve} from 'node:path';
+import {pathToFileURL} from 'node:url';
+import {chromium} from 'playwright-core';
+
+// The page under test: $KELVARO_PAGE, or the one the web preset builds.
+export const pageUrl = pathToFileURL(
+  resolve(process.env.KELVARO_PAGE ?? 'build-web/window/web/kelvaro.html')).href;
+export const phone = {viewport: {width: 360, height: 640}, isMobile: true, hasTouch: true,
+  deviceScaleFactor: 2};
+
+// Playwright starts it with a new empty profile of its own. Without the background services'
+// flags Chromium keeps trying connections that a closed network refuses.
+export function launchChromium(options = {}) {
+  return chromium.launch({
+    ...options,
+    executablePath: process.env.KELVARO_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    chromiumSandbox: false,
+    args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// Opens the page in a context, new by default, and waits until its first check can run.
+export async function openKelvaro(browser, options = {}, context = undefined) {
+  context ??= await browser.newContext({viewport: {width: 800, height: 600}, ...options});
+  const page = await context.newPage();
+  await page.goto(options.url ?? pageUrl);
+  await page.waitForFunction(() => performance.getEntriesByName('kelvaro-ready').length > 0);
+  return page;
+}
+
+// Picks the elements in the lists in turn, with a click or a tap on each row.
+export async function pickElements(page, elements, how = 'click') {
+  for (const [i, element] of elements.entries()) {
+    await page.locator(`#List1_${i + 1}`).getByRole('option', {name: element, exact: true})[how]();
+  }
+}
