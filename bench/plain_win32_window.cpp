@@ -37,9 +37,9 @@ HWND control(HWND parent, const wchar_t *kind, const std::wstring &text, DWORD s
 void createControls(HWND window)
 {
     constexpr DWORD stop = WS_GROUP | WS_TABSTOP;
-    control(window, L"EDIT", wide(kelvaro::catalogue::taskStatement),
-            stop | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, {8, 296, 489, 121},
-            600, WS_EX_CLIENTEDGE);
+    HWND report = control(window, L"EDIT", L"",
+                          stop | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
+                          {8, 296, 489, 121}, 600, WS_EX_CLIENTEDGE);
     control(window, L"STATIC", L"Kelvaro", WS_GROUP | SS_CENTER | SS_NOPREFIX, {64, 0, 385, 25},
             100);
     control(window, L"BUTTON", L"Kelvaro", WS_GROUP | BS_GROUPBOX, {24, 32, 161, 225}, 200);
@@ -69,6 +69,7 @@ void createControls(HWND window)
     HFONT font = CreateFontIndirectW(&face);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowTextW(report, wide(kelvaro::catalogue::taskStatement).c_str());
 }
 
 void drawButton(const DRAWITEMSTRUCT &item)

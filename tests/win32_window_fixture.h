@@ -20,6 +20,8 @@ protected:
         ShowWindow(window, SW_SHOW);
         SetForegroundWindow(window);
         pump();
+        Sleep(2 * USER_TIMER_MINIMUM); // what the window does after its first paint
+        pump();
     }
 
     void TearDown() override

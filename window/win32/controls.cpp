@@ -156,8 +156,7 @@ void placeControls(const std::vector<HWND> &controls, UINT dpi, HFONT font)
     }
 }
 
-void showView(HWND control, const ControlView &view, const ControlView *before,
-              Annotations &annotations)
+void showView(HWND control, const ControlView &view)
 {
     const ControlKind kind = view.control->kind;
     if (kind != ControlKind::ListBox && showText(control, toWide(view.text))
@@ -173,6 +172,11 @@ void showView(HWND control, const ControlView &view, const ControlView *before,
         SendMessageW(control, LB_SETCURSEL, static_cast<WPARAM>(view.pick), 0);
     // After the check: unchecking a radio button takes its tab stop away.
     showTabStop(control, view.tabStop);
+}
+
+void annotate(HWND control, const ControlView &view, const ControlView *before,
+              Annotations &annotations)
+{
     if (before == nullptr || before->accessibleName != view.accessibleName)
         annotations.name(control, toWide(view.accessibleName));
     if (before == nullptr ? !view.accessibleDescription.empty()

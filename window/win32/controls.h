@@ -34,9 +34,12 @@ class Annotations;
 // Places the controls at `dpi` and gives every one of them the window's font.
 void placeControls(const std::vector<HWND> &controls, UINT dpi, HFONT font);
 
-// Sets on `control` whatever of `view` it does not show yet. Annotations cannot be read back, so
-// they are compared with `before`, the view last shown, if any.
-void showView(HWND control, const ControlView &view, const ControlView *before,
+// Sets on `control` whatever of `view` it does not show yet.
+void showView(HWND control, const ControlView &view);
+
+// Gives `control` the name and description of `view` for screen readers. Annotations cannot be
+// read back, so they are compared with `before`, the view last annotated, if any.
+void annotate(HWND control, const ControlView &view, const ControlView *before,
               Annotations &annotations);
 
 } // namespace kelvaro::win32

@@ -23,6 +23,13 @@ namespace {
 
 constexpr const wchar_t *className = L"bg.kelvaro.Kelvaro";
 constexpr int iconResource = 1;
+constexpr UINT_PTR annotationTimer = 1;
+
+bool screenReaderRunning()
+{
+    BOOL running = FALSE;
+    return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) != FALSE && running != FALSE;
+}
 
 // The one font of the window, or the next serif face with Cyrillic where it is missing.
 HFONT createWindowFont(UINT dpi)
@@ -99,6 +106,7 @@ private:
     void onEraseBackground(HDC dc);
     void onDrawItem(const DRAWITEMSTRUCT &item);
     void onColoursChanged();
+    void startAnnotating();
     void onDpiChanged(UINT dpi, const RECT &suggested);
     void onDestroy();
     void applyDpi(UINT dpi);
@@ -109,6 +117,7 @@ private:
     Kelvaro form;
     std::vector<HWND> controls; // one per shown control, in the order of shownControls()
     ViewState shown; // the view state last shown
+    bool annotating = false; // screen readers are told the names and descriptions
     SystemColours colours = systemColours();
     GdiObject<HFONT> font;
     std::vector<std::pair<COLORREF, GdiObject<HBRUSH>>> brushes;
@@ -154,9 +163,15 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
     case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE: // high contrast switched on or off
+    case WM_SETTINGCHANGE: // high contrast switched on or off, or a screen reader started
         onColoursChanged();
+        if (wParam == SPI_SETSCREENREADER)
+            startAnnotating();
         return DefWindowProcW(window, message, wParam, lParam);
+    case WM_TIMER:
+        if (wParam == annotationTimer)
+            startAnnotating();
+        return 0;
     case dpiScaledSizeMessage: { // the size for the new DPI, so that the client area stays exact
         const auto dpi = static_cast<UINT>(wParam);
         *reinterpret_cast<SIZE *>(lParam) = windowSizeFor(
@@ -190,6 +205,22 @@ void MainWindow::onCreate()
     controls = createControls(window);
     applyDpi(windowDpi(window));
     showState();
+    // Annotating loads COM, a few percent of the start: a running screen reader gets the names
+    // before the window shows, anyone else right after its first paint, the lowest of messages.
+    if (screenReaderRunning())
+        startAnnotating();
+    else
+        SetTimer(window, annotationTimer, 0, nullptr);
+}
+
+void MainWindow::startAnnotating()
+{
+    KillTimer(window, annotationTimer);
+    if (annotating)
+        return;
+    annotating = true;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        annotate(controls[i], shown[i], nullptr, annotations);
 }
 
 void MainWindow::onCommand(int id, int code)
@@ -292,16 +323,22 @@ HBRUSH MainWindow::brush(Rgb colour)
 void MainWindow::showState()
 {
     const ViewState state = viewState(form);
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        showView(controls[i], state[i], shown.empty() ? nullptr : &shown[i], annotations);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        showView(controls[i], state[i]);
+        if (annotating)
+            annotate(controls[i], state[i], &shown.at(i), annotations);
+    }
     shown = state;
 }
 
 void MainWindow::onDestroy()
 {
     // The system keeps an annotation until it is cleared, also past its control's end.
-    for (HWND control : controls)
-        annotations.clear(control);
+    KillTimer(window, annotationTimer);
+    if (annotating) {
+        for (HWND control : controls)
+            annotations.clear(control);
+    }
     if (announcer.liveRegion() != nullptr)
         annotations.clear(announcer.liveRegion());
     PostQuitMessage(0);
