@@ -7,6 +7,7 @@
 #include "dpi.h"
 #include "form_description.h"
 #include "gdi_object.h"
+#include "placement.h"
 #include "system_colours.h"
 #include "view_state.h"
 #include "wide_text.h"
@@ -29,61 +30,6 @@ bool screenReaderRunning()
 {
     BOOL running = FALSE;
     return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) != FALSE && running != FALSE;
-}
-
-// The one font of the window, or the next serif face with Cyrillic where it is missing.
-HFONT createWindowFont(UINT dpi)
-{
-    const FontDescription &font = kelvaroForm().font;
-    LOGFONTW face {};
-    face.lfHeight = -MulDiv(font.pointSize, static_cast<int>(dpi), 72);
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = static_cast<BYTE>(font.charset);
-    face.lfOutPrecision = OUT_TT_PRECIS;
-    face.lfQuality = CLEARTYPE_QUALITY;
-    face.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
-    const std::wstring family = toWide(font.family);
-    wcsncpy(face.lfFaceName, family.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectW(&face);
-}
-
-DWORD windowStyle(const FormDescription &form)
-{
-    DWORD style = WS_OVERLAPPED | WS_CAPTION; // a caption with a fixed single border
-    if (form.controlBox)
-        style |= WS_SYSMENU;
-    if (form.minButton)
-        style |= WS_MINIMIZEBOX;
-    if (form.maxButton)
-        style |= WS_MAXIMIZEBOX;
-    if (!form.fixedBorder)
-        style |= WS_THICKFRAME;
-    return style;
-}
-
-// The client area of the table at `dpi`, in pixels.
-SIZE clientSizeAt(UINT dpi)
-{
-    const FormDescription &form = kelvaroForm();
-    const auto scale = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
-    return {scale(form.clientWidth), scale(form.clientHeight)};
-}
-
-// Places the window at `left`, `top` with a client area of exactly `client`: where the system
-// draws a frame other than it reckons (Windows 8.1, Wine), the frame's own size is taken.
-void placeWindow(HWND window, int left, int top, SIZE client, UINT dpi)
-{
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-    SIZE size = windowSizeFor(client, style, dpi);
-    SetWindowPos(window, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT shown {};
-    GetClientRect(window, &shown);
-    if (shown.right == client.cx && shown.bottom == client.cy)
-        return;
-    size.cx += client.cx - shown.right;
-    size.cy += client.cy - shown.bottom;
-    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 class MainWindow
@@ -172,12 +118,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == annotationTimer)
             startAnnotating();
         return 0;
-    case dpiScaledSizeMessage: { // the size for the new DPI, so that the client area stays exact
-        const auto dpi = static_cast<UINT>(wParam);
-        *reinterpret_cast<SIZE *>(lParam) = windowSizeFor(
-            clientSizeAt(dpi), static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), dpi);
+    case dpiScaledSizeMessage: // the size for the new DPI, so that the client area stays exact
+        *reinterpret_cast<SIZE *>(lParam) = windowSizeAt(window, static_cast<UINT>(wParam));
         return TRUE;
-    }
     case WM_GETMINMAXINFO: // at a high DPI on a small screen, the system would squeeze the window
         reinterpret_cast<MINMAXINFO *>(lParam)->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
         return 0;
@@ -356,21 +299,6 @@ bool registerWindowClass(HINSTANCE instance)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className; // no class brush: the window paints its own colours
     return RegisterClassExW(&windowClass) != 0;
-}
-
-// Sizes the client area from the table at the window's DPI and centres the window on its screen.
-void centreOnScreen(HWND window)
-{
-    const UINT dpi = windowDpi(window);
-    const SIZE client = clientSizeAt(dpi);
-    const SIZE size
-        = windowSizeFor(client, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), dpi);
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT &work = monitor.rcWork;
-    placeWindow(window, (work.left + work.right - size.cx) / 2,
-                (work.top + work.bottom - size.cy) / 2, client, dpi);
 }
 
 const MainWindow *windowOf(HWND window)
