@@ -125,11 +125,6 @@ TEST_F(Win32WindowTest, EveryShownControlSitsAtItsPlaceAtEveryDpiAndHiddenOnesAr
     }
 }
 
-Rgb toRgb(COLORREF colour)
-{
-    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
 // The most frequent colour that `window` draws in `area` of its client area, and the one that
 // stands out most from it: the text.
 ControlColours drawnColours(HWND window, const RECT &area)
@@ -148,14 +143,15 @@ ControlColours drawnColours(HWND window, const RECT &area)
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(window, screen);
-    const Rgb background
-        = toRgb(std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
-                    return a.second < b.second;
-                })->first);
+    const Rgb background = win32::toRgb(
+        std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
+            return a.second < b.second;
+        })->first);
     ControlColours colours {background, background};
     for (const auto &[drawn, count] : counts) {
-        if (contrastRatio(background, toRgb(drawn)) > contrastRatio(background, colours.text))
-            colours.text = toRgb(drawn);
+        if (contrastRatio(background, win32::toRgb(drawn))
+            > contrastRatio(background, colours.text))
+            colours.text = win32::toRgb(drawn);
     }
     return colours;
 }

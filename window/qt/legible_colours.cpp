@@ -26,6 +26,11 @@ bool lighter(const QColor &first, const QColor &second)
 
 } // namespace
 
+QColor toQColor(Rgb colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
 double contrastRatio(const QColor &first, const QColor &second)
 {
     return contrastRatio(toRgb(first), toRgb(second));
@@ -39,10 +44,7 @@ QColor legibleMarkOn(const QColor &background, const QColor &systemMark)
 
 QColor legibleTextOn(const QColor &background, const QColor &systemText)
 {
-    if (contrastRatio(background, systemText) >= minimumTextContrast)
-        return systemText;
-    const Rgb text = legibleTextOn(toRgb(background), toRgb(systemText));
-    return {text.red, text.green, text.blue};
+    return toQColor(legibleTextOn(toRgb(background), toRgb(systemText)));
 }
 
 void paintBackground(QWidget *widget, const QColor &background)

@@ -6,6 +6,11 @@ class QWidget;
 
 namespace kelvaro {
 
+struct Rgb;
+
+// A colour of the design in Qt's terms.
+[[nodiscard]] QColor toQColor(Rgb colour);
+
 // The WCAG contrast ratio of two colours, from 1 (equal) to 21 (black on white).
 [[nodiscard]] double contrastRatio(const QColor &first, const QColor &second);
 

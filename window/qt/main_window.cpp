@@ -17,11 +17,6 @@ namespace kelvaro {
 
 namespace {
 
-QColor toQColor(Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
-
 Qt::WindowFlags titleBarFlags(const FormDescription &form)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;

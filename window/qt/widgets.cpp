@@ -37,11 +37,6 @@ protected:
     }
 };
 
-QColor toQColor(Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
-
 QRect toPixels(const TwipsRect &rect)
 {
     return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvaro::web {
 
@@ -36,14 +37,35 @@ std::string_view kindName(ControlKind kind)
     return "text";
 }
 
-std::string cssColour(Rgb colour)
+void appendHex(std::string &text, std::uint8_t byte)
 {
     constexpr std::string_view digits = "0123456789abcdef";
+    text += digits[byte >> 4U];
+    text += digits[byte & 15U];
+}
+
+// The JSON of each of `items`, joined with commas in `open` and `close`: an array or an object.
+template<typename Items, typename ToJson>
+std::string joined(char open, const Items &items, ToJson toJson, char close)
+{
+    std::string json(1, open);
+    for (const auto &item : items)
+        json += toJson(item) + ',';
+    if (json.size() > 1)
+        json.pop_back();
+    return json + close;
+}
+
+std::string asIs(const std::string &json)
+{
+    return json;
+}
+
+std::string cssColour(Rgb colour)
+{
     std::string css = "\"#";
-    for (const std::uint8_t channel : {colour.red, colour.green, colour.blue}) {
-        css += digits[channel >> 4U];
-        css += digits[channel & 15U];
-    }
+    for (const std::uint8_t channel : {colour.red, colour.green, colour.blue})
+        appendHex(css, channel);
     return css + '"';
 }
 
@@ -79,12 +101,7 @@ std::string controlJson(const ControlDescription &control)
         + flag("inFrame", control.inFrame) + ',';
     json += control.background ? coloursJson(controlColours(control, browserColours))
                                : field("background", "null") + ',' + field("color", "null");
-    json += ',' + field("items", "[");
-    for (std::string_view item : control.items)
-        json += jsonString(item) + ',';
-    if (json.back() == ',')
-        json.pop_back();
-    return json + "]}";
+    return json + ',' + field("items", joined('[', control.items, jsonString, ']')) + '}';
 }
 
 } // namespace
@@ -98,10 +115,8 @@ std::string jsonString(std::string_view text)
             json += '\\';
             json += c;
         } else if (byte < 0x20) {
-            constexpr std::string_view digits = "0123456789abcdef";
             json += "\\u00";
-            json += digits[byte >> 4U];
-            json += digits[byte & 15U];
+            appendHex(json, byte);
         } else {
             json += c; // UTF-8 passes as it is
         }
@@ -119,25 +134,24 @@ std::string designJson()
         + field("font",
                 '{' + field("family", jsonString(form.font.family)) + ','
                     + number("points", form.font.pointSize) + '}')
-        + ',' + number("focus", static_cast<int>(focusAtStart())) + ',' + field("controls", "[");
-    for (const ControlDescription *control : shownControls())
-        json += controlJson(*control) + ',';
-    json.back() = ']';
-    return json + '}';
+        + ',' + number("focus", static_cast<int>(focusAtStart())) + ',';
+    const auto control = [](const ControlDescription *shown) { return controlJson(*shown); };
+    return json + field("controls", joined('[', shownControls(), control, ']')) + '}';
 }
 
 std::string viewJson(const ViewState &state)
 {
-    std::string json = "[";
-    for (const ControlView &view : state) {
-        json += '{' + field("text", jsonString(view.text)) + ',' + flag("checked", view.checked)
-            + ',' + number("pick", view.pick) + ',' + field("name", jsonString(view.accessibleName))
-            + ',' + field("description", jsonString(view.accessibleDescription)) + ','
-            + flag("tabStop", view.tabStop) + "},";
-    }
-    if (json.back() == ',')
-        json.pop_back();
-    return json + ']';
+    const auto object = [](const ControlView &view) {
+        const std::vector<std::string> fields {
+            field("text", jsonString(view.text)),
+            flag("checked", view.checked),
+            number("pick", view.pick),
+            field("name", jsonString(view.accessibleName)),
+            field("description", jsonString(view.accessibleDescription)),
+            flag("tabStop", view.tabStop)};
+        return joined('{', fields, asIs, '}');
+    };
+    return joined('[', state, object, ']');
 }
 
 } // namespace kelvaro::web

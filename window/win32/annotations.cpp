@@ -1,5 +1,7 @@
 #include "annotations.h"
 
+#include "system_function.h"
+
 #include <initguid.h>
 #include <oleacc.h>
 
@@ -18,12 +20,7 @@ constexpr LONG politeLiveSetting = 1;
 // its loading at every start.
 template<typename Function> Function *ole32(const char *name)
 {
-    static HMODULE library = LoadLibraryW(L"ole32.dll");
-    if (library == nullptr)
-        return nullptr;
-    // GetProcAddress returns every function as one generic type.
-    return reinterpret_cast<Function *>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+    return systemFunction<Function *>(L"ole32.dll", name);
 }
 
 } // namespace

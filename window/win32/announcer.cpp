@@ -1,6 +1,7 @@
 #include "announcer.h"
 
 #include "annotations.h"
+#include "system_function.h"
 
 #include <uiautomationcore.h>
 
@@ -17,19 +18,6 @@ using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple *
 using AllocString = BSTR(WINAPI *)(const OLECHAR *);
 using FreeString = void(WINAPI *)(BSTR);
 
-// Looked up when first needed: older systems and Wine 8 lack some, and a program that imports
-// their libraries pays for loading them at every start.
-template<typename Function> Function lookUp(const wchar_t *library, const char *name)
-{
-    HMODULE module = GetModuleHandleW(library);
-    if (module == nullptr)
-        module = LoadLibraryW(library);
-    // GetProcAddress returns every function as one generic type.
-    return module == nullptr
-        ? nullptr
-        : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 } // namespace
 
 void Announcer::say(const std::wstring &sentence)
@@ -45,13 +33,13 @@ void Announcer::say(const std::wstring &sentence)
 bool Announcer::raiseNotification(const std::wstring &sentence) const
 {
     static const auto raise
-        = lookUp<RaiseNotification>(L"uiautomationcore.dll", "UiaRaiseNotificationEvent");
+        = systemFunction<RaiseNotification>(L"uiautomationcore.dll", "UiaRaiseNotificationEvent");
     if (raise == nullptr)
         return false;
     static const auto host
-        = lookUp<HostProviderFromHwnd>(L"uiautomationcore.dll", "UiaHostProviderFromHwnd");
-    static const auto allocate = lookUp<AllocString>(L"oleaut32.dll", "SysAllocString");
-    static const auto release = lookUp<FreeString>(L"oleaut32.dll", "SysFreeString");
+        = systemFunction<HostProviderFromHwnd>(L"uiautomationcore.dll", "UiaHostProviderFromHwnd");
+    static const auto allocate = systemFunction<AllocString>(L"oleaut32.dll", "SysAllocString");
+    static const auto release = systemFunction<FreeString>(L"oleaut32.dll", "SysFreeString");
     IRawElementProviderSimple *provider = nullptr;
     if (host == nullptr || allocate == nullptr || release == nullptr
         || FAILED(host(window, &provider)))

@@ -1,5 +1,7 @@
 #include "dpi.h"
 
+#include "system_function.h"
+
 namespace kelvaro::win32 {
 
 namespace {
@@ -9,24 +11,16 @@ constexpr UINT defaultDpi = 96;
 
 std::optional<DpiFunctions> forced;
 
-template<typename Function> Function lookUp(HMODULE library, const char *name)
-{
-    // GetProcAddress returns every function as one generic type.
-    return library == nullptr
-        ? nullptr
-        : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
 DpiFunctions systemFunctions()
 {
-    HMODULE user = GetModuleHandleW(L"user32.dll");
     DpiFunctions found;
-    found.forWindow = lookUp<decltype(found.forWindow)>(user, "GetDpiForWindow");
-    found.adjustForDpi = lookUp<decltype(found.adjustForDpi)>(user, "AdjustWindowRectExForDpi");
+    found.forWindow = systemFunction<decltype(found.forWindow)>(L"user32.dll", "GetDpiForWindow");
+    found.adjustForDpi
+        = systemFunction<decltype(found.adjustForDpi)>(L"user32.dll", "AdjustWindowRectExForDpi");
     // shcore.dll came with Windows 8.1 and is needed only where GetDpiForWindow is missing.
     if (found.forWindow == nullptr)
         found.forMonitor
-            = lookUp<decltype(found.forMonitor)>(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor");
+            = systemFunction<decltype(found.forMonitor)>(L"shcore.dll", "GetDpiForMonitor");
     found.forDevice = GetDeviceCaps;
     found.adjust = AdjustWindowRectEx;
     return found;
@@ -48,8 +42,8 @@ void forceDpiFunctions(std::optional<DpiFunctions> functions)
 UINT windowDpi(HWND window)
 {
     const DpiFunctions &dpi = functions();
-    if (dpi.forWindow != nullptr && dpi.forWindow(window) != 0)
-        return dpi.forWindow(window);
+    if (const UINT forWindow = dpi.forWindow != nullptr ? dpi.forWindow(window) : 0; forWindow != 0)
+        return forWindow;
     UINT x = 0;
     UINT y = 0;
     if (dpi.forMonitor != nullptr

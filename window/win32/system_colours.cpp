@@ -8,8 +8,7 @@ std::optional<SystemColours> forced;
 
 Rgb systemColour(int index)
 {
-    const COLORREF colour = GetSysColor(index);
-    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+    return toRgb(GetSysColor(index));
 }
 
 bool highContrastOn()
@@ -41,6 +40,11 @@ void forceSystemColours(std::optional<SystemColours> colours)
 COLORREF toColorRef(Rgb colour)
 {
     return RGB(colour.red, colour.green, colour.blue);
+}
+
+Rgb toRgb(COLORREF colour)
+{
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 } // namespace kelvaro::win32

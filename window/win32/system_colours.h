@@ -16,5 +16,6 @@ namespace kelvaro::win32 {
 void forceSystemColours(std::optional<SystemColours> colours);
 
 [[nodiscard]] COLORREF toColorRef(Rgb colour);
+[[nodiscard]] Rgb toRgb(COLORREF colour);
 
 } // namespace kelvaro::win32
