@@ -18,6 +18,14 @@ if git grep -nE '\b(SIGNAL|SLOT)\(' -- '*.cpp' '*.h'; then
   exit 1
 fi
 
+echo "== pipes"
+# Under pipefail, a reader that stops at its first match kills the writer with SIGPIPE, and the
+# pipeline fails now and then although the text matched.
+if git grep -nE '\|[[:space:]]*(grep -[a-zA-Z]*[qm]|head)\b' -- '*.sh' ':!scripts/lint.sh'; then
+  echo "lint: match a command's captured output (grep -q <<< \"\$output\"), not a pipe into grep -q" >&2
+  exit 1
+fi
+
 echo "== clang-tidy"
 run-clang-tidy -p build -quiet -j "$(nproc)" "${units[@]}" > build/clang-tidy.log 2>&1 || {
   grep -E 'warning:|error:' -A3 build/clang-tidy.log

@@ -37,7 +37,7 @@ wait_for_windows() {
   for _ in $(seq 100); do
     local shown=0 id
     for id in $(xwininfo -root -tree | awk '/"Kelvaro": \(/ {print $1}'); do
-      xwininfo -id "$id" | grep -q IsViewable && shown=$((shown + 1))
+      [[ $(xwininfo -id "$id") != *IsViewable* ]] || shown=$((shown + 1))
     done
     [ "$shown" -ge "$1" ] && return 0
     sleep 0.05
@@ -78,7 +78,7 @@ usr/share/metainfo/$id.metainfo.xml"
   [ "$actual" = "$expected" ] || fail "installed files differ:
 $(diff <(echo "$expected") <(echo "$actual") || true)"
   for size in 32 48 64 128 256; do
-    file "$work/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size" \
+    [[ $(file "$work/usr/share/icons/hicolor/${size}x$size/apps/$id.png") == *"$size x $size"* ]] \
       || fail "the ${size}x$size icon is not $size by $size pixels"
   done
   ;;

@@ -35,13 +35,14 @@ installed() { # installed VERSION
 # the icon and publisher of Add/Remove Programs.
 for row in 'Shortcut	StartMenuEntry	.*	\[#KelvaroExe\]' 'Property	ARPPRODUCTICON	kelvaro.ico' \
   'Property	Manufacturer	The Kelvaro developers'; do
-  msiinfo export "$msi" "${row%%	*}" | grep -q "^${row#*	}" || fail "the msi lacks ${row//	/ }"
+  table=$(msiinfo export "$msi" "${row%%	*}")
+  grep -q "^${row#*	}" <<< "$table" || fail "the msi lacks ${row//	/ }"
 done
 
 # A run that failed half-way leaves its Kelvaro behind: removed by its ProductCode.
 for product in $(run reg query "$uninstall" "$view" 2> /dev/null | tr -d '\r' | grep -o '{[-0-9A-F]*}'); do
-  run reg query "$uninstall\\$product" /v DisplayName "$view" 2> /dev/null | grep -q Kelvaro &&
-    run msiexec /x "$product" /qn
+  name=$(run reg query "$uninstall\\$product" /v DisplayName "$view" 2> /dev/null || true)
+  [[ $name != *Kelvaro* ]] || run msiexec /x "$product" /qn
 done
 [ "$(entries)" = 0 ] || fail "a Kelvaro is installed before the test and stays"
 run msiexec /i "$(windows_path "$msi")" /qn
@@ -70,7 +71,7 @@ if run msiexec /i "$(windows_path "$msi")" /qn /l*v "$(windows_path "$work/older
   fail "installing $version over $higher succeeded"
 fi
 installed "$higher"
-tr -d '\000\r' < "$work/older.log" | grep -q 'WIX_DOWNGRADE_DETECTED = ' ||
+[[ $(tr -d '\000\r' < "$work/older.log") == *'WIX_DOWNGRADE_DETECTED = '* ]] ||
   fail "the older version was refused for another reason"
 echo "installing $version over $higher: refused, $higher kept"
 
