@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 // The real window Kelvaro, created in the test's process and driven with the messages that a
@@ -90,17 +91,27 @@ protected:
         clickAt(button, {rect.right / 2, rect.bottom / 2});
     }
 
-    // A key pressed and let go where the focus is, through the window's dialog keys.
-    void press(WPARAM key) const
+    // A key pressed and let go on the keyboard: through the system's input queue to the focus,
+    // and the window's own message loop with its dialog keys.
+    void press(WORD key) const
     {
-        for (const UINT message : {UINT {WM_KEYDOWN}, UINT {WM_KEYUP}}) {
-            MSG keyMessage {GetFocus(), message, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-            if (!kelvaro::win32::handleDialogKey(window, keyMessage)) {
-                TranslateMessage(&keyMessage);
-                DispatchMessageW(&keyMessage);
-            }
-            pump();
+        std::array<INPUT, 2> input {};
+        for (INPUT &event : input) {
+            event.type = INPUT_KEYBOARD;
+            event.ki.wVk = key;
         }
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ASSERT_EQ(SendInput(2, input.data(), sizeof(INPUT)), 2U);
+        // Timers come after input: the loop ends once the keys have been handled.
+        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, quitLoop);
+        kelvaro::win32::runMessageLoop(window);
+        KillTimer(nullptr, timer);
+    }
+
+    static void CALLBACK quitLoop(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/,
+                                  DWORD /*time*/)
+    {
+        PostQuitMessage(0);
     }
 
     static std::wstring text(HWND control) { return kelvaro::win32::windowText(control); }

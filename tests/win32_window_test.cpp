@@ -169,7 +169,15 @@ RECT textArea(HWND control, ControlKind kind)
     return area;
 }
 
-class Win32Colours : public Win32WindowTest, public testing::WithParamInterface<bool>
+struct ColourCase
+{
+    std::string name;
+    bool highContrast;
+    bool tabCycle; // measured after the focus has gone once round the window
+    friend void PrintTo(const ColourCase &row, std::ostream *out) { *out << row.name; }
+};
+
+class Win32Colours : public Win32WindowTest, public testing::WithParamInterface<ColourCase>
 {
 protected:
     void TearDown() override
@@ -183,9 +191,14 @@ protected:
 // backgrounds are the design's, and under high contrast the user's own colours are.
 TEST_P(Win32Colours, EveryTextReadsWellOnItsBackground)
 {
-    const bool highContrast = GetParam();
+    const ColourCase &row = GetParam();
     const SystemColours black {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}, {255, 255, 255}, true};
-    if (highContrast) {
+    if (row.tabCycle) {
+        for (int stop = 0; stop < 6; ++stop) // the focus on a button of each kind, to «Чисти»
+            press(VK_TAB);
+        ASSERT_EQ(GetFocus(), command(1));
+    }
+    if (row.highContrast) {
         win32::forceSystemColours(black); // Wine cannot switch high contrast on
         SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
         EXPECT_TRUE(GetUpdateRect(report(), nullptr, FALSE)) << "switched without a repaint";
@@ -207,9 +220,11 @@ TEST_P(Win32Colours, EveryTextReadsWellOnItsBackground)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32Window, Win32Colours, testing::Bool(), [](const auto &info) {
-    return info.param ? "HighContrastBlack" : "Design";
-});
+INSTANTIATE_TEST_SUITE_P(Win32Window, Win32Colours,
+                         testing::Values(ColourCase {"Design", false, false},
+                                         ColourCase {"DesignAfterATabCycle", false, true},
+                                         ColourCase {"HighContrastBlack", true, false}),
+                         [](const auto &info) { return info.param.name; });
 
 TEST_F(Win32WindowTest, EveryCaptionFitsInTheWindowsOneFontWhichDrawsCyrillic)
 {

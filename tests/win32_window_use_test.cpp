@@ -166,7 +166,7 @@ TEST_F(Win32WindowTest, TabCyclesThroughTheControlsThatTakeTheFocus)
 struct KeyCase
 {
     std::string name;
-    WPARAM key;
+    WORD key;
     bool onButton; // else in the first list
     bool presses;
     friend void PrintTo(const KeyCase &row, std::ostream *out) { *out << row.name; }

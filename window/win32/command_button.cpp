@@ -6,6 +6,26 @@
 
 namespace kelvaro::win32 {
 
+namespace {
+
+constexpr const wchar_t *defaultMark = L"bg.kelvaro.default";
+
+} // namespace
+
+WPARAM keepOwnerDrawn(HWND button, WPARAM style)
+{
+    if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+        SetPropW(button, defaultMark, button);
+    else
+        forgetDefault(button);
+    return (style & ~WPARAM {BS_TYPEMASK}) | BS_OWNERDRAW;
+}
+
+void forgetDefault(HWND button)
+{
+    RemovePropW(button, defaultMark);
+}
+
 void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill, COLORREF text)
 {
     HDC dc = item.hDC;
@@ -13,6 +33,11 @@ void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill, COLORREF text)
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
 
     FillRect(dc, &rect, fill);
+    if (GetPropW(item.hwndItem, defaultMark) != nullptr) { // the system's dark outer frame
+        SetDCBrushColor(dc, text);
+        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        InflateRect(&rect, -1, -1);
+    }
     DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT textRect = rect;

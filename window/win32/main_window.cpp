@@ -322,16 +322,12 @@ HWND createMainWindow(HINSTANCE instance)
     return window;
 }
 
-bool handleDialogKey(HWND window, MSG &message)
-{
-    return IsDialogMessageW(window, &message) != FALSE;
-}
-
 int runMessageLoop(HWND window)
 {
     MSG message {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!handleDialogKey(window, message)) {
+        // The dialog keys: Tab, Shift+Tab, the arrows in the alloy group, Space and Enter.
+        if (IsDialogMessageW(window, &message) == FALSE) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -11,10 +11,6 @@ namespace kelvaro::win32 {
 // Registers the window class and creates the window, centred on its screen but not yet shown.
 [[nodiscard]] HWND createMainWindow(HINSTANCE instance);
 
-// The dialog keys of the window (Tab, Shift+Tab, the arrows in the alloy group, Space and Enter
-// on a button): true when the message was one of them and has been handled.
-bool handleDialogKey(HWND window, MSG &message);
-
 // Runs the window's messages until it is closed; returns the program's exit code.
 int runMessageLoop(HWND window);
 
