@@ -9,6 +9,7 @@
 #include "gdi_object.h"
 #include "placement.h"
 #include "system_colours.h"
+#include "system_function.h"
 #include "view_state.h"
 #include "wide_text.h"
 
@@ -337,6 +338,7 @@ int runMessageLoop(HWND window)
 
 int runKelvaro(HINSTANCE instance, int showCommand)
 {
+    loadLibrariesFromTheSystemOnly();
     HWND window = createMainWindow(instance);
     if (window == nullptr)
         return 1;
