@@ -23,13 +23,25 @@ template<typename Function> Function *ole32(const char *name)
     return systemFunction<Function *>(L"ole32.dll", name);
 }
 
+IAccPropServices *forcedServices = nullptr;
+
 } // namespace
+
+void Annotations::forceServices(IAccPropServices *services)
+{
+    forcedServices = services;
+}
 
 bool Annotations::start()
 {
     if (started)
         return services != nullptr;
     started = true;
+    if (forcedServices != nullptr) {
+        services = forcedServices;
+        services->AddRef();
+        return true;
+    }
     auto *initialize = ole32<decltype(CoInitializeEx)>("CoInitializeEx");
     auto *create = ole32<decltype(CoCreateInstance)>("CoCreateInstance");
     if (initialize == nullptr || create == nullptr) {

@@ -30,6 +30,11 @@ public:
     // How the last annotation went: S_OK, or the system's failure.
     [[nodiscard]] HRESULT lastResult() const { return result; }
 
+    // Tests stand in for the system's annotation service here, for the windows that start to
+    // annotate from now on, in this process only: Wine's answers E_NOTIMPL. Null: the system's own
+    // again.
+    static void forceServices(IAccPropServices *services);
+
 private:
     bool start();
     void setText(HWND control, const GUID &property, const std::wstring &text);
