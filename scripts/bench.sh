@@ -13,7 +13,6 @@ run() { xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" 
 
 if [ "${1:-}" = web ]; then
   scripts/setup.sh web
-  npm ci --no-audit --no-fund --loglevel=error
   cmake --preset web > /dev/null
   cmake --build --preset web -j "$(nproc)" --target kelvaro_page
   # The floor takes the page's own style, inline as the page has it.

@@ -6,7 +6,6 @@ cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = web ]; then
   scripts/setup.sh web
-  npm ci --no-audit --no-fund --loglevel=error
   cmake --preset web > /dev/null
   cmake --build --preset web -j "$(nproc)" --target kelvaro_page
   node tools/web_screenshots.mjs docs

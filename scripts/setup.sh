@@ -5,7 +5,8 @@
 #   test     build and run the Linux test suite, the linters and the benchmarks
 #   windows  cross-build the Windows programs (x64 and x86), run their tests under Wine, package
 #            and sign them
-#   web      build the browser page with emscripten, test and time it in Chromium
+#   web      build the browser page with emscripten, test and time it in the browsers; also the
+#            browser-test tools from npm, pinned by package-lock.json, into node_modules/
 # apt's output goes to build-logs/setup.log; the terminal gets one line per step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,12 +40,25 @@ for set in "$@"; do
   esac
 done
 
+# The browser-test tools, once, and again only when the lock file changes: the tests then run
+# without a network.
+install_npm_tools() {
+  [[ " $* " == *" web "* ]] || return 0
+  [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ] ||
+    return 0
+  echo "Installing the browser-test tools from npm (package-lock.json)"
+  npm ci --no-audit --no-fund --loglevel=error
+}
+
 missing=()
 for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2> /dev/null || true)
   [ "$status" = installed ] || missing+=("$package")
 done
-[ ${#missing[@]} -gt 0 ] || exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  install_npm_tools "$@"
+  exit 0
+fi
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
@@ -69,3 +83,4 @@ echo "Installing ${#missing[@]} Debian packages (apt's output: $log)"
   exit 1
 }
 grep -E '^(Need to get|After this operation)' "$log" | sed 's/^/  /' || true
+install_npm_tools "$@"

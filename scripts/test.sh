@@ -33,7 +33,6 @@ for preset in "${presets[@]}"; do
   [ "$preset" = release ] || ctest --preset "$preset" -j "$(nproc)"
   if [ "$preset" = web ]; then
     echo "== web page in Chromium"
-    npm ci --no-audit --no-fund --loglevel=error
     node --test tests/web/
   fi
 done

@@ -14,7 +14,7 @@ export const phone = {viewport: {width: 360, height: 640}, isMobile: true, hasTo
 export function launchChromium(options = {}) {
   return chromium.launch({
     ...options,
-    executablePath: process.env.KELVARO_CHROMIUM ?? '/usr/bin/chromium',
+    executablePath: process.env.KELVARO_CHROMIUM ?? '/usr/lib/chromium/chromium',
     headless: true,
     chromiumSandbox: false,
     args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
