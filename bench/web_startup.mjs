@@ -1,15 +1,17 @@
 // Times the page's start-up in headless Chromium against a floor: from the navigation to the
-// mark each page sets when its first check can run, in alternating runs, fresh contexts each.
-// Usage: node bench/web_startup.mjs RUNS PAGE FLOOR
+// mark each page sets when its first check can run, in alternating runs, fresh contexts each, on
+// a screen of WIDTHxHEIGHT pixels (800x600: the window 1:1; 360x640: the phone's column).
+// Usage: node bench/web_startup.mjs RUNS WIDTHxHEIGHT PAGE FLOOR
 import {pathToFileURL} from 'node:url';
 import {resolve} from 'node:path';
 import {launchChromium} from '../tests/web/browser.mjs';
 
-const [runs, ...pages] = process.argv.slice(2);
+const [runs, screen, ...pages] = process.argv.slice(2);
+const [width, height] = screen.split('x').map(Number);
 const urls = pages.map((page) => pathToFileURL(resolve(page)).href);
 
 async function startUp(browser, url) {
-  const context = await browser.newContext({viewport: {width: 800, height: 600}});
+  const context = await browser.newContext({viewport: {width, height}});
   const page = await context.newPage();
   await page.goto(url);
   const ready = await page.waitForFunction(
@@ -40,4 +42,5 @@ for (const [i, name] of pages.entries()) {
 }
 const [page, floor] = times.map(median);
 const paired = median(times[0].map((time, run) => time / times[1][run]));
-console.log(`page / floor: ${(page / floor).toFixed(2)} of the medians, ${paired.toFixed(2)} paired`);
+console.log(`${screen}: page / floor: ${(page / floor).toFixed(2)} of the medians, ` +
+  `${paired.toFixed(2)} paired`);

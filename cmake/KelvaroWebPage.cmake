@@ -4,6 +4,9 @@
 # as a string in the script, which is how emscripten's single-file output carries them.
 execute_process(COMMAND base64 -w0 ${WASM} OUTPUT_VARIABLE wasm COMMAND_ERROR_IS_FATAL ANY)
 file(READ ${SCRIPT} script)
+# Without WebAssembly the script does not run at all, the core with it: the page shows its line,
+# and no error. (Its functions stay global: the script is not in strict mode.)
+set(script "if (typeof WebAssembly === 'object') {\n${script}\n} else document.getElementById('no-wasm').hidden = false;")
 file(READ ${SHELL} page)
 string(REPLACE "@KELVARO_WASM@" "${wasm}" page "${page}")
 string(REPLACE "@KELVARO_SCRIPT@" "${script}" page "${page}")

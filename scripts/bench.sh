@@ -19,8 +19,10 @@ if [ "${1:-}" = web ]; then
   mkdir -p build-web/bench
   awk 'FNR == NR { style = style $0 "\n"; next } /@KELVARO_STYLE@/ { printf "%s", style; next } 1' \
     window/web/kelvaro.css bench/web_floor.html > build-web/bench/web_floor.html
-  node bench/web_startup.mjs "${RUNS:-25}" build-web/window/web/kelvaro.html \
-    build-web/bench/web_floor.html
+  for screen in 800x600 360x640; do # the window 1:1, and the phone's column
+    node bench/web_startup.mjs "${RUNS:-25}" "$screen" build-web/window/web/kelvaro.html \
+      build-web/bench/web_floor.html
+  done
   exit 0
 fi
 

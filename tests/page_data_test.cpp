@@ -1,5 +1,8 @@
 #include "page_data.h"
 
+#include "form_description.h"
+#include "view_state.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,6 +22,28 @@ TEST(PageData, JsonStringEscapesWhatJsonForbidsAndKeepsUtf8)
     };
     for (const auto &[text, json] : rows)
         EXPECT_EQ(kelvaro::web::jsonString(text), json);
+}
+
+} // namespace
+
+namespace {
+
+// The page places its controls where the JSON says: the JSON must say what the design's twips
+// say, at 96 dots per inch.
+TEST(PageData, DesignPlacesEveryShownControlAtItsTwips)
+{
+    const std::string design = kelvaro::web::designJson();
+    const auto pixels = [](int twips) { return std::to_string(twips * 96 / 1440); };
+    for (const kelvaro::ControlDescription *control : kelvaro::shownControls()) {
+        const kelvaro::TwipsRect &twips = control->rect;
+        const auto at
+            = design.find("{\"id\":" + kelvaro::web::jsonString(kelvaro::controlName(*control)));
+        ASSERT_NE(at, std::string::npos) << kelvaro::controlName(*control);
+        const std::string object = design.substr(at, design.find("\"items\"", at) - at);
+        const std::string box = "\"left\":" + pixels(twips.left) + ",\"top\":" + pixels(twips.top)
+            + ",\"width\":" + pixels(twips.width) + ",\"height\":" + pixels(twips.height) + ',';
+        EXPECT_NE(object.find(box), std::string::npos) << object << " is not at " << box;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Renders the README's pictures of the browser page in headless Chromium, clicked as a student
-// would: the window after a check of brass, and the whole screen of a phone 360 pixels wide.
+// would: the window 1:1 after a check of brass, with the sentence under it, and the whole page on
+// a phone 360 pixels wide after a tap on an alloy and a check of bronze.
 // Usage: node tools/web_screenshots.mjs FOLDER
 import {join} from 'node:path';
 import {launchChromium, openKelvaro, phone, pickElements} from '../tests/web/browser.mjs';
@@ -11,9 +12,12 @@ const browser = await launchChromium({ignoreDefaultArgs: ['--hide-scrollbars']})
 const wide = await openKelvaro(browser);
 await pickElements(wide, ['мед', 'цинк']);
 await wide.click('#Command1_0');
-await wide.locator('#Kelvaro').screenshot({path: join(folder, 'kelvaro-web.png')});
+const {x, y, width, height} = await wide.locator('#Kelvaro').boundingBox();
+await wide.screenshot({path: join(folder, 'kelvaro-web.png'), clip: {x, y, width, height: height + 40}});
 
-const small = await openKelvaro(browser, phone);
+const small = await openKelvaro(browser, {...phone, deviceScaleFactor: 1});
 await small.tap('label[for=Option1_2]');
-await small.screenshot({path: join(folder, 'kelvaro-web-phone.png')});
+await pickElements(small, ['мед', 'калай'], 'tap');
+await small.tap('#Command1_0');
+await small.screenshot({path: join(folder, 'kelvaro-web-phone.png'), fullPage: true});
 await browser.close();

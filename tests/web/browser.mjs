@@ -6,25 +6,28 @@ import {chromium} from 'playwright-core';
 // The page under test: $KELVARO_PAGE, or the one the web preset builds.
 export const pageUrl = pathToFileURL(
   resolve(process.env.KELVARO_PAGE ?? 'build-web/window/web/kelvaro.html')).href;
+export const wide = {viewport: {width: 800, height: 600}};
 export const phone = {viewport: {width: 360, height: 640}, isMobile: true, hasTouch: true,
   deviceScaleFactor: 2};
 
-// Playwright starts it with a new empty profile of its own. Without the background services'
-// flags Chromium keeps trying connections that a closed network refuses.
+// Without the background services' flags Chromium keeps trying connections that a closed network
+// refuses.
+export const chromiumOptions = {
+  executablePath: process.env.KELVARO_CHROMIUM ?? '/usr/lib/chromium/chromium',
+  headless: true,
+  chromiumSandbox: false,
+  args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'],
+};
+
+// Playwright starts it with a new empty profile of its own.
 export function launchChromium(options = {}) {
-  return chromium.launch({
-    ...options,
-    executablePath: process.env.KELVARO_CHROMIUM ?? '/usr/lib/chromium/chromium',
-    headless: true,
-    chromiumSandbox: false,
-    args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
+  return chromium.launch({...chromiumOptions, ...options});
 }
 
 // Opens the page in a context, new by default, and waits until its first check can run.
 export async function openKelvaro(browser, options = {}, context = undefined) {
-  context ??= await browser.newContext({viewport: {width: 800, height: 600}, ...options});
+  context ??= await browser.newContext({...wide, ...options});
   const page = await context.newPage();
   await page.goto(options.url ?? pageUrl);
   await page.waitForFunction(() => performance.getEntriesByName('kelvaro-ready').length > 0);

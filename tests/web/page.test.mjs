@@ -1,63 +1,113 @@
-// Kelvaro's page as one file: where its controls sit, on a phone too, what it loads, what it
-// says where the browser lacks what it needs, and how big it is.
+// Kelvaro's page as one file in Chromium: its colours, its sizes on phones, at high zoom, with
+// larger spacing and a minimum font size, what it loads, what it says where the browser lacks
+// what it needs, and how big it is.
 import assert from 'node:assert/strict';
-import {readFileSync} from 'node:fs';
+import {mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {gzipSync} from 'node:zlib';
+import {chromium} from 'playwright-core';
 import {after, before, test} from 'node:test';
-import {launchChromium, openKelvaro, pageUrl, phone, pickElements} from './browser.mjs';
+import {chromiumOptions, launchChromium, openKelvaro, pageUrl, pickElements} from './browser.mjs';
 
 let browser;
 before(async () => (browser = await launchChromium()));
 after(() => browser.close());
 
-// The design as the core gives it, and each control's drawn box within its container.
-const measure = (page) => page.evaluate(() => {
-  const design = JSON.parse(UTF8ToString(_kelvaro_design()));
-  const boxOf = (id) => document.getElementById(id).closest('label') ?? document.getElementById(id);
-  const place = (element) => element.getBoundingClientRect();
-  const [windowBox, frameBox] = [place(document.getElementById('Kelvaro')), place(boxOf('Frame1'))];
-  return {design, windowBox, boxes: design.controls.map(({id, inFrame}) => {
-    const {left, top, right, bottom, width, height} = place(boxOf(id));
-    const container = inFrame ? frameBox : windowBox;
-    return {left: left - container.left, top: top - container.top, width, height, right, bottom,
-      background: getComputedStyle(boxOf(id)).backgroundColor};
-  })};
-});
-
 const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
 
-test('every control sits at its place in the design, in its colours, the window centred', async () => {
-  const page = await openKelvaro(browser);
-  const {design, windowBox, boxes} = await measure(page);
-  assert.deepEqual([windowBox.width, windowBox.height], [design.width, design.height]);
-  assert.ok(Math.abs(windowBox.left - (800 - design.width) / 2) <= 1);
-  assert.ok(Math.abs(windowBox.top - (600 - design.height) / 2) <= 1);
-  design.controls.forEach((control, i) => {
-    for (const side of ['left', 'top', 'width', 'height']) {
-      assert.ok(Math.abs(boxes[i][side] - control[side]) <= 1,
-        `${control.id} ${side}: ${boxes[i][side]}, designed ${control[side]}`);
-    }
-    if (control.background) assert.equal(boxes[i].background, rgb(control.background));
-  });
-  await page.context().close();
+// The smallest target and text in CSS pixels, a line of text's height in device pixels, whether
+// the page scrolls sideways, and the controls whose content does not fit in them.
+const measure = (page) => page.evaluate(() => {
+  const all = [...document.querySelectorAll('#Kelvaro *')];
+  const targets = all.filter((element) => element.matches('.option, [role=option], button'))
+    .map((element) => element.getBoundingClientRect());
+  const texts = all.filter((element) => element.matches('textarea') ||
+    [...element.childNodes].some((node) => node.nodeType === 3));
+  const line = document.createRange();
+  line.selectNodeContents(document.querySelector('#Command1_0'));
+  return {
+    target: [Math.min(...targets.map((box) => box.width)), Math.min(...targets.map((box) => box.height))],
+    text: Math.min(...texts.map((element) => parseFloat(getComputedStyle(element).fontSize))),
+    line: line.getBoundingClientRect().height * devicePixelRatio,
+    sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
+    clipped: texts.filter((element) => element.clientWidth > 0 &&
+      (element.scrollWidth > element.clientWidth + 1 ||
+       (!element.matches('textarea') && element.scrollHeight > element.clientHeight + 1)))
+      .map((element) => element.id || element.textContent),
+    column: getComputedStyle(document.getElementById('Kelvaro')).display === 'flex',
+  };
 });
 
-test('on a phone the whole window fits the screen and answers taps', async () => {
-  const page = await openKelvaro(browser, phone);
-  const {design, boxes} = await measure(page);
-  design.controls.forEach((control, i) => {
-    const {left, top, right, bottom} = boxes[i];
-    assert.ok(left >= 0 && top >= 0 && right <= 360 && bottom <= 640, control.id);
+test('where the window fits, it is the design\'s, in its colours, centred', async () => {
+  const page = await openKelvaro(browser);
+  const {design, window, outcome, backgrounds} = await page.evaluate(() => {
+    const design = JSON.parse(UTF8ToString(_kelvaro_design()));
+    const box = (id) => document.getElementById(id).getBoundingClientRect();
+    const background = (id) => getComputedStyle(document.getElementById(id).closest('label') ??
+      document.getElementById(id)).backgroundColor;
+    return {design, window: box('Kelvaro'), outcome: box('outcome'),
+      backgrounds: design.controls.map(({id}) => background(id))};
   });
-  await page.tap('label[for=Option1_3]');
-  assert.equal(await page.isChecked('#Option1_3'), true);
-  await pickElements(page, ['мед', 'цинк'], 'tap');
-  await page.tap('#Command1_0');
-  assert.match(await page.inputValue('#Text1_0'), /^Елементи на сплавта месинг/);
-  await page.context().close();
+  assert.deepEqual([window.width, window.height], [design.width, design.height]);
+  assert.ok(Math.abs(window.left - (800 - design.width) / 2) <= 1 && outcome.bottom <= 600);
+  design.controls.forEach((control, i) => {
+    if (control.background) assert.equal(backgrounds[i], rgb(control.background), control.id);
+  });
 });
+
+test('on phones every target is at least 44 by 44 pixels and no text under 16', async (t) => {
+  for (const width of [320, 360, 390, 412]) {
+    const page = await openKelvaro(browser, {viewport: {width, height: 700}, isMobile: true,
+      hasTouch: true, deviceScaleFactor: 2});
+    const {target, text, sideways, column} = await measure(page);
+    t.diagnostic(`${width} px: smallest target ${target.join('×')}, smallest text ${text} px`);
+    assert.ok(column && target[0] >= 44 && target[1] >= 44 && text >= 16 && !sideways);
+    await page.context().close();
+  }
+});
+
+// A 1280 by 800 window zoomed: the same CSS pixels at twice and four times the device pixels.
+test('zoomed to 200 and 400 %, the text grows as much and the page scrolls only down', async (t) => {
+  const lines = [];
+  for (const zoom of [1, 2, 4]) {
+    const page = await openKelvaro(browser, {viewport: {width: 1280 / zoom, height: 800 / zoom},
+      deviceScaleFactor: zoom});
+    const {line, sideways, column} = await measure(page);
+    lines.push(line);
+    assert.ok(!sideways && column === zoom > 1, `at ${zoom * 100} %`);
+    await page.context().close();
+  }
+  t.diagnostic(`a line of text grows ${lines[1] / lines[0]}× and ${lines[2] / lines[0]}×`);
+  assert.deepEqual(lines.map((line) => Math.round((line / lines[0]) * 100) / 100), [1, 2, 4]);
+});
+
+// Chromium's minimum font size is a setting of the profile, read when it starts.
+test('with wider text spacing, or a minimum font size of 24, nothing in the column is clipped',
+  async () => {
+    const profile = mkdtempSync(join(tmpdir(), 'kelvaro-profile-'));
+    mkdirSync(join(profile, 'Default'));
+    writeFileSync(join(profile, 'Default', 'Preferences'),
+      JSON.stringify({webkit: {webprefs: {minimum_font_size: 24}}}));
+    const larger = await chromium.launchPersistentContext(profile, {...chromiumOptions,
+      viewport: {width: 320, height: 568}});
+    const spacing = await browser.newContext({viewport: {width: 320, height: 568}});
+    await spacing.addInitScript(() => addEventListener('DOMContentLoaded', () => document.head
+      .append(Object.assign(document.createElement('style'), {textContent: '* { line-height: 1.5 ' +
+        '!important; letter-spacing: 0.12em !important; word-spacing: 0.16em !important } ' +
+        'p { margin-bottom: 2em !important }'}))));
+    for (const context of [larger, spacing]) {
+      const page = await openKelvaro(browser, {}, context);
+      await pickElements(page, ['мед', 'цинк']);
+      await page.click('#Command1_0');
+      const {clipped, sideways, text} = await measure(page);
+      assert.deepEqual([clipped, sideways], [[], false], `smallest text ${text} px`);
+      await context.close();
+    }
+    rmSync(profile, {recursive: true, force: true});
+  });
 
 test('from the disk or a web server the page asks for nothing more and logs no error', async () => {
   const file = readFileSync(fileURLToPath(pageUrl));
@@ -81,21 +131,25 @@ test('from the disk or a web server the page asks for nothing more and logs no e
   server.close();
 });
 
-test('without JavaScript or WebAssembly the page says so in Bulgarian', async () => {
-  const withoutWebAssembly = () => delete globalThis.WebAssembly;
-  for (const [options, init, line] of [
-    [{javaScriptEnabled: false}, null, /^Kelvaro работи с JavaScript/],
-    [{}, withoutWebAssembly, /^Този браузър не поддържа WebAssembly/]]) {
-    const context = await browser.newContext(options);
-    if (init) await context.addInitScript(init);
-    const page = await context.newPage();
-    await page.goto(pageUrl);
-    const shown = page.locator('.missing').filter({visible: true});
-    assert.match(await shown.textContent(), line); // and only it: one line, no window
-    assert.equal(await page.isVisible('#Kelvaro'), false);
-    await context.close();
-  }
-});
+test('without JavaScript or WebAssembly the page says so in Bulgarian, and nothing fails',
+  async () => {
+    const withoutWebAssembly = () => delete globalThis.WebAssembly;
+    for (const [options, init, line] of [
+      [{javaScriptEnabled: false}, null, /^Kelvaro работи с JavaScript/],
+      [{}, withoutWebAssembly, /^Този браузър не поддържа WebAssembly/]]) {
+      const context = await browser.newContext(options);
+      const errors = [];
+      context.on('weberror', (error) => errors.push(error.error().message));
+      if (init) await context.addInitScript(init);
+      const page = await context.newPage();
+      await page.goto(pageUrl);
+      const shown = page.locator('.missing').filter({visible: true});
+      assert.match(await shown.textContent(), line); // and only it: one line, no window
+      assert.equal(await page.isVisible('#Kelvaro'), false);
+      assert.deepEqual(errors, []);
+      await context.close();
+    }
+  });
 
 test('the one file stays within 300 KB, and 120 KB gzipped', () => {
   const file = readFileSync(fileURLToPath(pageUrl));

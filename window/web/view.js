@@ -1,10 +1,10 @@
 // The page's view of Kelvaro, run before the WebAssembly core starts. Like the Qt and Windows
 // windows it builds the controls in one loop over the design that the core gives, shows the
 // core's view state, setting only what changed, and feeds the user's input back; what the window
-// shows and says is all the core's.
+// shows and says is all the core's. Where the controls sit is the style sheet's: the design's
+// places where the screen holds the window, one column where it does not.
+// The build runs it only where the browser has WebAssembly (KelvaroWebPage.cmake).
 'use strict';
-
-if (typeof WebAssembly !== 'object') document.getElementById('no-wasm').hidden = false;
 
 Module['onRuntimeInitialized'] = startKelvaro;
 Module['wasmBinary'] = fromBase64(document.getElementById('wasm').textContent);
@@ -20,6 +20,49 @@ function fromCore(text) {
 
 function element(tag, properties) {
   return Object.assign(document.createElement(tag), properties);
+}
+
+// An element list: a list box of its own rather than a `select`, which phones show as a menu
+// that hides the elements until it is opened. One Tab stop; the arrows, Home and End pick.
+function listBox(control) {
+  const input = element('div', {tabIndex: -1});
+  input.setAttribute('role', 'listbox');
+  const rows = control.items.map((item, row) => {
+    const option = element('div', {id: `${control.id}_${row}`, textContent: item});
+    option.setAttribute('role', 'option');
+    option.setAttribute('aria-selected', 'false');
+    return option;
+  });
+  input.append(...rows);
+  let picked = -1;
+  const showPick = (row) => {
+    if (picked >= 0) rows[picked].setAttribute('aria-selected', 'false');
+    picked = row;
+    setAttribute(input, 'aria-activedescendant', row >= 0 ? rows[row].id : '');
+    if (row < 0) return;
+    rows[row].setAttribute('aria-selected', 'true');
+    rows[row].scrollIntoView({block: 'nearest'});
+  };
+  const last = rows.length - 1;
+  const keys = {
+    ArrowDown: () => (picked < 0 ? 0 : Math.min(picked + 1, last)),
+    ArrowUp: () => Math.max(picked - 1, 0),
+    Home: () => 0,
+    End: () => last,
+  };
+  // The rows that the user's click or key picks, for connectInput.
+  const onPick = (pick) => {
+    input.addEventListener('click', (event) => {
+      const row = rows.indexOf(event.target.closest('[role=option]'));
+      if (row >= 0) pick(row);
+    });
+    input.addEventListener('keydown', (event) => {
+      if (!keys[event.key] || event.altKey || event.ctrlKey || event.metaKey) return;
+      event.preventDefault();
+      pick(keys[event.key]());
+    });
+  };
+  return {box: input, input, named: input, showPick, onPick};
 }
 
 // One shown control: `box` is placed and coloured, `input` takes the focus and the user's input,
@@ -46,11 +89,7 @@ const builders = {
       showChecked: (checked) => (input.checked = checked),
     };
   },
-  list: (control) => {
-    const input = element('select', {size: control.items.length});
-    input.append(...control.items.map((item) => element('option', {text: item})));
-    return {box: input, input, named: input, showPick: (row) => (input.selectedIndex = row)};
-  },
+  list: listBox,
   command: () => {
     const input = element('button', {type: 'button'});
     return {box: input, input, named: input, showText: (text) => (input.textContent = text)};
@@ -72,11 +111,14 @@ function build(control) {
   return Object.assign(shown, builders[control.kind](control));
 }
 
+// The design's place, in pixels, for the style sheet to use where the window fits the screen.
 function place(shown, control) {
   const target = shown.input || shown.box;
   target.id = control.id;
   const style = shown.box.style;
-  for (const side of ['left', 'top', 'width', 'height']) style[side] = control[side] + 'px';
+  for (const side of ['left', 'top', 'width', 'height']) {
+    style.setProperty(`--${side}`, control[side] + 'px');
+  }
   if (control.background) {
     style.backgroundColor = control.background;
     style.color = control.color;
@@ -103,18 +145,13 @@ function showView(shown, view, before) {
   if (view.tabStop !== before.tabStop && shown.input) shown.input.tabIndex = view.tabStop ? 0 : -1;
 }
 
-// Scales the window down to a viewport narrower than it, so that all of it stays in reach.
-function fit(windowBox, width) {
-  const scale = Math.min(1, document.documentElement.clientWidth / width);
-  windowBox.style.zoom = scale < 1 ? String(scale) : '';
-}
-
 // Feeds the user's input on one control into the core, then shows the state it leads to.
-function connectInput(shown, kind, position, showState, announcer) {
+function connectInput(shown, kind, position, showState, outcome) {
   const input = shown.input;
   if (kind === 'list') {
-    input.addEventListener('change', () => {
-      _kelvaro_pick(position, input.selectedIndex);
+    shown.onPick((row) => {
+      input.focus();
+      _kelvaro_pick(position, row);
       showState();
     });
   } else if (kind === 'option') {
@@ -126,29 +163,27 @@ function connectInput(shown, kind, position, showState, announcer) {
     input.addEventListener('click', () => {
       const sentence = UTF8ToString(_kelvaro_press(position));
       showState();
-      // A new node each time, so that the same sentence twice is spoken twice.
-      announcer.replaceChildren(element('p', {textContent: sentence}));
+      // Seen, and heard: a new node each time, so that the same sentence twice is said twice.
+      outcome.replaceChildren(element('span', {textContent: sentence}));
     });
   }
 }
 
 function styleWindow(windowBox, design) {
   document.title = design.title;
-  Object.assign(windowBox.style, {
-    width: design.width + 'px',
-    height: design.height + 'px',
-    backgroundColor: design.background,
-    color: design.color,
-    fontSize: design.font.points + 'pt',
-  });
-  windowBox.style.setProperty('--face', JSON.stringify(design.font.family));
+  Object.assign(windowBox.style, {backgroundColor: design.background, color: design.color});
+  const style = windowBox.style;
+  style.setProperty('--width', design.width + 'px');
+  style.setProperty('--height', design.height + 'px');
+  style.setProperty('--points', design.font.points + 'pt');
+  style.setProperty('--face', JSON.stringify(design.font.family));
 }
 
 function startKelvaro() {
   const design = fromCore(_kelvaro_design());
   const windowBox = document.getElementById('Kelvaro');
   styleWindow(windowBox, design);
-  const announcer = document.getElementById('announcer');
+  const outcome = document.getElementById('outcome');
   const controls = [];
   let views = design.controls.map(() => ({}));
   const showState = () => {
@@ -160,14 +195,13 @@ function startKelvaro() {
   design.controls.forEach((control, position) => {
     const shown = build(control);
     place(shown, control);
-    (control.inFrame ? frame : windowBox).append(shown.box);
+    if (control.inFrame) frame.append(shown.box);
+    else outcome.before(shown.box);
     if (control.kind === 'frame') frame = shown.box;
     controls.push(shown);
-    connectInput(shown, control.kind, position, showState, announcer);
+    connectInput(shown, control.kind, position, showState, outcome);
   });
   showState();
-  fit(windowBox, design.width);
-  addEventListener('resize', () => fit(windowBox, design.width));
   windowBox.hidden = false;
   controls[design.focus].input.focus();
   performance.mark('kelvaro-ready');
