@@ -1,7 +1,9 @@
-// Debian's Chromium, headless, as the page's tests, benchmark and screenshots drive it.
+// Debian's browsers as the page's tests, benchmark and screenshots drive them, headless: Chromium
+// and Firefox ESR through playwright-core, WebKitGTK through its WebDriver (webkit.mjs).
 import {resolve} from 'node:path';
 import {pathToFileURL} from 'node:url';
-import {chromium} from 'playwright-core';
+import {chromium, firefox} from 'playwright-core';
+import {launchWebKit} from './webkit.mjs';
 
 // The page under test: $KELVARO_PAGE, or the one the web preset builds.
 export const pageUrl = pathToFileURL(
@@ -40,3 +42,47 @@ export async function pickElements(page, elements, how = 'click') {
     await page.locator(`#List1_${i + 1}`).getByRole('option', {name: element, exact: true})[how]();
   }
 }
+
+// A tab of one engine, as the flows that run in every engine use it. Chromium taps where the
+// screen takes touch; Firefox and WebKit emulate none.
+function playwrightTab(page, touch) {
+  return {
+    click: (selector) => (touch ? page.tap(selector) : page.click(selector)),
+    press: (key) => page.keyboard.press(key),
+    evaluate: (fn, argument) => page.evaluate(fn, argument),
+    inject: (script) => page.evaluate(script),
+    close: () => page.context().close(),
+  };
+}
+
+// One tab at a time: opening the next closes the last, whether its test passed or not.
+function oneTabAtATime(browser) {
+  let tab = null;
+  return {
+    open: async (options) => {
+      await tab?.close();
+      return (tab = await browser.open(options));
+    },
+    close: () => browser.close(),
+  };
+}
+
+// Each engine: launch() gives a browser whose open(options) gives a tab on the page, ready.
+export const engines = {
+  chromium: async () => {
+    const browser = await launchChromium();
+    return oneTabAtATime({
+      open: async (options) => playwrightTab(await openKelvaro(browser, options), options.hasTouch),
+      close: () => browser.close(),
+    });
+  },
+  firefox: async () => {
+    const browser = await firefox.launch({channel: 'moz-firefox', headless: true,
+      executablePath: process.env.KELVARO_FIREFOX ?? '/usr/lib/firefox-esr/firefox-esr'});
+    return oneTabAtATime({
+      open: async ({viewport}) => playwrightTab(await openKelvaro(browser, {viewport}), false),
+      close: () => browser.close(),
+    });
+  },
+  webkit: async () => oneTabAtATime(await launchWebKit(pageUrl)),
+};
