@@ -6,16 +6,17 @@
 # KELVARO_SIGN_PASSWORD_FILE set, every program and installer is signed
 # (scripts/sign-windows.sh).
 # `scripts/package.sh web` builds the browser page, one self-contained
-# build-web/window/web/kelvaro.html.
+# build-web/window/web/kelvaro.html, and the installable site build-web/site/ for a web server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = web ]; then
   scripts/setup.sh web
   cmake --preset web > /dev/null
-  cmake --build --preset web -j "$(nproc)" --target kelvaro_page
+  cmake --build --preset web -j "$(nproc)" --target kelvaro_page kelvaro_site
   page=build-web/window/web/kelvaro.html
   echo "$page: $(stat -c %s "$page") bytes, $(gzip -9 -c "$page" | wc -c) gzipped"
+  echo "build-web/site/: $(ls build-web/site | paste -sd ' ')"
   exit 0
 fi
 

@@ -5,8 +5,8 @@
 #   test     build and run the Linux test suite, the linters and the benchmarks
 #   windows  cross-build the Windows programs (x64 and x86), run their tests under Wine, package
 #            and sign them
-#   web      build the browser page with emscripten, test it in Chromium, Firefox ESR and
-#            WebKitGTK, and time it; also the
+#   web      build the browser page and site with emscripten, test them in Chromium, Firefox ESR
+#            and WebKitGTK, and time the page; also the
 #            browser-test tools from npm, pinned by package-lock.json, into node_modules/
 # apt's output goes to build-logs/setup.log; the terminal gets one line per step.
 set -euo pipefail
@@ -20,7 +20,7 @@ windows=(cmake make googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-pos
   fonts-wine fonts-liberation2 wixl msitools osslsigncode openssl)
 # Node.js and npm come with Debian's nodejs and npm, or as one package from elsewhere that
 # provides both: npm is asked for only where there is none.
-web=(cmake make googletest emscripten node-acorn nodejs chromium firefox-esr
+web=(cmake make googletest emscripten node-acorn nodejs librsvg2-bin chromium firefox-esr
   webkit2gtk-driver xvfb fonts-liberation2 fonts-dejavu-core)
 command -v npm > /dev/null || web+=(npm)
 
