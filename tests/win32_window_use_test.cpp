@@ -62,6 +62,8 @@ public:
                                                                                    : E_INVALIDARG;
     }
 
+    // The rest of the service, which the window does not use.
+    // NOLINTBEGIN(readability-named-parameter)
     HRESULT WINAPI QueryInterface(REFIID, void **) override { return E_NOINTERFACE; }
     ULONG WINAPI AddRef() override { return 2; }
     ULONG WINAPI Release() override { return 1; }
@@ -111,6 +113,7 @@ public:
     {
         return E_NOTIMPL;
     }
+    // NOLINTEND(readability-named-parameter)
 
 private:
     static std::wstring propertyName(const MSAAPROPID &property)
