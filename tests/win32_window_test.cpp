@@ -197,6 +197,13 @@ TEST_P(Win32Colours, EveryTextReadsWellOnItsBackground)
         for (int stop = 0; stop < 6; ++stop) // the focus on a button of each kind, to «Чисти»
             press(VK_TAB);
         ASSERT_EQ(GetFocus(), command(1));
+        // «Чисти», which has the focus, is framed in its text colour as the default; only it.
+        for (Index k = 0; k < 2; ++k) {
+            const ControlColours drawn = controlColours(
+                *win32::describeControl(win32::controlId(ControlKind::CommandButton, k)),
+                win32::systemColours());
+            EXPECT_EQ(drawnColours(command(k), {0, 0, 1, 1}).background == drawn.text, k == 1) << k;
+        }
     }
     if (row.highContrast) {
         win32::forceSystemColours(black); // Wine cannot switch high contrast on

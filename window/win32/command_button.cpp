@@ -6,24 +6,9 @@
 
 namespace kelvaro::win32 {
 
-namespace {
-
-constexpr const wchar_t *defaultMark = L"bg.kelvaro.default";
-
-} // namespace
-
-WPARAM keepOwnerDrawn(HWND button, WPARAM style)
+WPARAM keepOwnerDrawn(WPARAM style)
 {
-    if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
-        SetPropW(button, defaultMark, button);
-    else
-        forgetDefault(button);
     return (style & ~WPARAM {BS_TYPEMASK}) | BS_OWNERDRAW;
-}
-
-void forgetDefault(HWND button)
-{
-    RemovePropW(button, defaultMark);
 }
 
 void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill, COLORREF text)
@@ -31,9 +16,10 @@ void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill, COLORREF text)
     HDC dc = item.hDC;
     RECT rect = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
 
     FillRect(dc, &rect, fill);
-    if (GetPropW(item.hwndItem, defaultMark) != nullptr) { // the system's dark outer frame
+    if (focused) { // the default button's dark outer frame
         SetDCBrushColor(dc, text);
         FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         InflateRect(&rect, -1, -1);
@@ -49,7 +35,7 @@ void drawCommandButton(const DRAWITEMSTRUCT &item, HBRUSH fill, COLORREF text)
     DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &textRect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
-    if ((item.itemState & ODS_FOCUS) != 0) {
+    if (focused) {
         InflateRect(&rect, -3, -3);
         DrawFocusRect(dc, &rect);
     }

@@ -59,13 +59,11 @@ LRESULT CALLBACK reportBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
 
 // Enter presses the focused button of a dialog, its default one; an owner-drawn button is no
 // push button to the dialog manager until it says it is the default. It stays owner-drawn when
-// the dialog manager makes it the default.
+// the dialog manager then changes its type.
 LRESULT CALLBACK commandButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == BM_SETSTYLE)
-        wParam = keepOwnerDrawn(button, wParam);
-    if (message == WM_NCDESTROY)
-        forgetDefault(button);
+        wParam = keepOwnerDrawn(wParam);
     const LRESULT result = callOwnProcedure(button, message, wParam, lParam);
     if (message == WM_GETDLGCODE)
         return (result & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
