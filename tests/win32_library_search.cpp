@@ -1,16 +1,17 @@
 #include "win32_program.h"
 
-#include <array>
 #include <cstdio>
 #include <string>
 
 // win32_library_search PROGRAM LIBRARY: copies PROGRAM into a folder of its own with LIBRARY
-// beside it under the names of the system libraries that it loads at run time, as anyone who can
-// write to a Downloads folder or a USB stick could plant them. The program starts, announces the
-// outcome of a check and ends, and none of the planted libraries has been loaded.
+// beside it under the name of a system library that it loads at run time, as anyone who can
+// write to a Downloads folder or a USB stick could plant it. The program starts, announces the
+// outcome of a check and ends, and the planted library has not been loaded.
 namespace {
 
-constexpr std::array<const wchar_t *, 2> plantedNames {L"uiautomationcore.dll", L"shcore.dll"};
+// What the program loads at its first announcement. (shcore.dll, which it loads only on a
+// Windows without GetDpiForWindow, comes through the same function.)
+constexpr const wchar_t *plantedName = L"uiautomationcore.dll";
 constexpr int checkButton = 500; // Command1(0), «Провери»
 constexpr const wchar_t *nothingFound = L"Няма сплав с тези елементи в този ред.";
 
@@ -31,7 +32,7 @@ BOOL CALLBACK findSentence(HWND child, LPARAM found)
 }
 
 // Where the system has UI Automation notifications, the sentence goes there, not to a live
-// region that this program could read.
+// region that this program can read.
 bool announcedAsNotification()
 {
     HMODULE automation
@@ -40,17 +41,16 @@ bool announcedAsNotification()
         && GetProcAddress(automation, "UiaRaiseNotificationEvent") != nullptr;
 }
 
-// Presses «Провери» with nothing picked and waits until the live region tells the outcome.
+// Presses «Провери» with nothing picked, which announces the outcome. The program handles each
+// sent message before SendMessage returns: the live region then holds the sentence, where the
+// system has no notifications to take it.
 bool announcesAfterACheck(HWND window)
 {
     HWND button = GetDlgItem(window, checkButton);
-    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    bool found = false;
-    for (int tries = 0; tries < 100 && !found; ++tries) {
-        Sleep(50);
-        EnumChildWindows(window, findSentence, reinterpret_cast<LPARAM>(&found));
-    }
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    bool found = announcedAsNotification();
+    EnumChildWindows(window, findSentence, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -65,28 +65,25 @@ int wmain(int argc, wchar_t **argv)
     folder += L"kelvaro-planted-" + std::to_wstring(GetCurrentProcessId()) + L'\\';
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring program = folder + L"kelvaro.exe";
-    bool ready = CopyFileW(argv[1], program.c_str(), FALSE) != FALSE;
-    for (const wchar_t *name : plantedNames)
-        ready = ready && CopyFileW(argv[2], (folder + name).c_str(), FALSE) != FALSE;
-    int result = ready ? 0 : fail("cannot set up the folder with the planted libraries");
+    const std::wstring planted = folder + plantedName;
+    const std::wstring marker = planted + L".loaded"; // written by the library as it is loaded
+    const bool ready = CopyFileW(argv[1], program.c_str(), FALSE) != FALSE
+        && CopyFileW(argv[2], planted.c_str(), FALSE) != FALSE;
+    int result = ready ? 0 : fail("cannot set up the folder with the planted library");
     if (result == 0) {
         const StartedProgram started(program);
-        HWND window = started.waitForWindow();
+        HWND window = started.started() ? started.waitForWindow() : nullptr;
         if (window == nullptr)
-            result = fail("the window Kelvaro did not appear");
-        else if (!announcedAsNotification() && !announcesAfterACheck(window))
+            result = fail("the program did not start, or its window Kelvaro did not appear");
+        else if (!announcesAfterACheck(window))
             result = fail("the outcome of the check was not announced");
         if (window != nullptr && !started.close(window))
             result = fail("the program did not end with exit code 0 when its window was closed");
     }
-    for (const wchar_t *name : plantedNames) {
-        const std::wstring marker = folder + name + L".loaded";
-        if (GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES)
-            result = fail("a library planted beside the program was loaded");
-        DeleteFileW(marker.c_str());
-        DeleteFileW((folder + name).c_str());
-    }
-    DeleteFileW(program.c_str());
+    if (GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES)
+        result = fail("the library planted beside the program was loaded");
+    for (const std::wstring &file : {marker, planted, program})
+        DeleteFileW(file.c_str());
     RemoveDirectoryW(folder.c_str());
     return result;
 }

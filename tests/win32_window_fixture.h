@@ -92,7 +92,8 @@ protected:
     }
 
     // A key pressed and let go on the keyboard: through the system's input queue to the focus,
-    // and the window's own message loop with its dialog keys.
+    // and the window's own message loop with its dialog keys, until the loop has taken the key's
+    // release, or a second has passed.
     void press(WORD key) const
     {
         std::array<INPUT, 2> input {};
@@ -101,11 +102,24 @@ protected:
             event.ki.wVk = key;
         }
         input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ASSERT_EQ(SendInput(2, input.data(), sizeof(INPUT)), 2U);
-        // Timers come after input: the loop ends once the keys have been handled.
-        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, quitLoop);
+        ASSERT_EQ(SendInput(2, input.data(), sizeof(INPUT)), 2U); // taken by the loop below
+        released = key;
+        HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, quitOnRelease, nullptr, GetCurrentThreadId());
+        const UINT_PTR timeout = SetTimer(nullptr, 0, 1000, quitLoop);
         kelvaro::win32::runMessageLoop(window);
-        KillTimer(nullptr, timer);
+        KillTimer(nullptr, timeout);
+        UnhookWindowsHookEx(hook);
+    }
+
+    static inline WORD released = 0;
+
+    static LRESULT CALLBACK quitOnRelease(int code, WPARAM removed, LPARAM lParam)
+    {
+        const MSG &message = *reinterpret_cast<const MSG *>(lParam);
+        if (code == HC_ACTION && removed == PM_REMOVE && message.message == WM_KEYUP
+            && message.wParam == released)
+            PostQuitMessage(0); // taken once the loop has handled the release
+        return CallNextHookEx(nullptr, code, removed, lParam);
     }
 
     static void CALLBACK quitLoop(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/,

@@ -38,6 +38,7 @@ class RecordedAnnotations final : public IAccPropServices
 {
 public:
     std::map<HWND, std::map<std::wstring, std::wstring>> properties; // "name": "Първи елемент"
+    ULONG references = 0; // those the window holds
 
     HRESULT WINAPI SetHwndPropStr(HWND hwnd, DWORD object, DWORD child, MSAAPROPID property,
                                   LPCWSTR text) override
@@ -65,8 +66,8 @@ public:
     // The rest of the service, which the window does not use.
     // NOLINTBEGIN(readability-named-parameter)
     HRESULT WINAPI QueryInterface(REFIID, void **) override { return E_NOINTERFACE; }
-    ULONG WINAPI AddRef() override { return 2; }
-    ULONG WINAPI Release() override { return 1; }
+    ULONG WINAPI AddRef() override { return ++references; }
+    ULONG WINAPI Release() override { return --references; }
     HRESULT WINAPI SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override
     {
         return E_NOTIMPL;
@@ -230,6 +231,7 @@ TEST_F(Win32Annotations, EveryControlIsNamedAndDescribedAsTheViewStateSays)
     EXPECT_EQ(recorded.properties, wanted);
     DestroyWindow(window);
     EXPECT_TRUE(recorded.properties.empty());
+    EXPECT_EQ(recorded.references, 0U);
 }
 
 TEST_F(Win32WindowTest, ReportIsReadOnlyForTheUser)

@@ -35,7 +35,7 @@ installed() { # installed VERSION
 # the icon and publisher of Add/Remove Programs.
 for row in 'Shortcut	StartMenuEntry	.*	\[#KelvaroExe\]' 'Property	ARPPRODUCTICON	kelvaro.ico' \
   'Property	Manufacturer	The Kelvaro developers'; do
-  table=$(msiinfo export "$msi" "${row%%	*}")
+  table=$(msiinfo export "$msi" "${row%%	*}") || fail "cannot read the msi's ${row%%	*} table"
   grep -q "^${row#*	}" <<< "$table" || fail "the msi lacks ${row//	/ }"
 done
 

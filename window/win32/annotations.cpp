@@ -44,14 +44,11 @@ bool Annotations::start()
     }
     auto *initialize = ole32<decltype(CoInitializeEx)>("CoInitializeEx");
     auto *create = ole32<decltype(CoCreateInstance)>("CoCreateInstance");
-    if (initialize == nullptr || create == nullptr) {
-        result = E_NOTIMPL;
+    if (initialize == nullptr || create == nullptr)
         return false;
-    }
     comStarted = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
-    result = create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                    reinterpret_cast<void **>(&services));
-    if (FAILED(result))
+    if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                      reinterpret_cast<void **>(&services))))
         services = nullptr;
     return services != nullptr;
 }
@@ -67,8 +64,8 @@ Annotations::~Annotations()
 void Annotations::setText(HWND control, const GUID &property, const std::wstring &text)
 {
     if (start())
-        result = services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                          property, text.c_str());
+        services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                                 text.c_str());
 }
 
 void Annotations::name(HWND control, const std::wstring &name)
@@ -88,8 +85,8 @@ void Annotations::makePoliteLiveRegion(HWND control)
     VARIANT polite {};
     polite.vt = VT_I4;
     polite.lVal = politeLiveSetting;
-    result = services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                   liveSettingProperty, polite);
+    services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                          liveSettingProperty, polite);
 }
 
 void Annotations::clear(HWND control)
@@ -97,8 +94,8 @@ void Annotations::clear(HWND control)
     static const std::array<MSAAPROPID, 3> properties {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION,
                                                        liveSettingProperty};
     if (start())
-        result = services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                          properties.data(), static_cast<int>(properties.size()));
+        services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 properties.data(), static_cast<int>(properties.size()));
 }
 
 } // namespace kelvaro::win32

@@ -27,9 +27,6 @@ public:
     // Takes every annotation off the control: the system keeps them past the control's end.
     void clear(HWND control);
 
-    // How the last annotation went: S_OK, or the system's failure.
-    [[nodiscard]] HRESULT lastResult() const { return result; }
-
     // Tests stand in for the system's annotation service here, for the windows that start to
     // annotate from now on, in this process only: Wine's answers E_NOTIMPL. Null: the system's own
     // again.
@@ -42,7 +39,6 @@ private:
     bool started = false;
     bool comStarted = false;
     IAccPropServices *services = nullptr;
-    HRESULT result = S_OK;
 };
 
 } // namespace kelvaro::win32

@@ -38,7 +38,6 @@ class MainWindow
 public:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    [[nodiscard]] HRESULT annotationResult() const { return annotations.lastResult(); }
     [[nodiscard]] const Announcer &spoken() const { return announcer; }
 
 private:
@@ -345,12 +344,6 @@ int runKelvaro(HINSTANCE instance, int showCommand)
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return runMessageLoop(window);
-}
-
-HRESULT annotationResult(HWND window)
-{
-    const MainWindow *self = windowOf(window);
-    return self != nullptr ? self->annotationResult() : E_INVALIDARG;
 }
 
 Announcement lastAnnouncement(HWND window)

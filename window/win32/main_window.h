@@ -17,9 +17,6 @@ int runMessageLoop(HWND window);
 // The program: creates the window, shows it as `showCommand` says and runs it to its end.
 int runKelvaro(HINSTANCE instance, int showCommand);
 
-// How the window's last screen-reader annotation went: S_OK, or the system's failure.
-[[nodiscard]] HRESULT annotationResult(HWND window);
-
 // How the window's last sentence reached screen readers, and its live region, if it made one.
 [[nodiscard]] Announcement lastAnnouncement(HWND window);
 [[nodiscard]] HWND liveRegion(HWND window);
