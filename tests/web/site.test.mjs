@@ -1,6 +1,6 @@
 // The installable site in Chromium, served from 127.0.0.1 as a web server serves it, in a profile
-// of its own (an incognito one cannot install): installable, its service worker keeps every file,
-// and with the network cut a reload still checks.
+// of its own (an incognito one cannot install): installable, its service worker keeps every file
+// of each new build, and with the network cut a reload still checks.
 import assert from 'node:assert/strict';
 import {mkdtempSync, readdirSync, readFileSync, rmSync} from 'node:fs';
 import {createServer} from 'node:http';
@@ -13,63 +13,70 @@ import {chromiumOptions, pickElements} from './browser.mjs';
 const site = resolve(process.env.KELVARO_SITE ?? 'build-web/site');
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.png': 'image/png',
   '.webmanifest': 'application/manifest+json'};
-const files = readdirSync(site);
+const files = new Map(readdirSync(site).map((name) => [name, readFileSync(join(site, name))]));
 
-// The site's files, and an empty page of the same origin to look into its caches before the site.
+// The site's files as most static hosts serve them, to be kept a day; elsewhere an empty page,
+// to look into the origin's caches before the site.
 async function serve() {
   const server = createServer((request, response) => {
     const name = new URL(request.url, 'http://localhost').pathname.slice(1) || 'index.html';
-    if (!files.includes(name)) return response.writeHead(404).end('<!doctype html>');
-    response.writeHead(200, {'Content-Type': types[extname(name)]});
-    response.end(readFileSync(join(site, name)));
+    if (!files.has(name)) return response.writeHead(404).end('<!doctype html>');
+    response.writeHead(200, {'Content-Type': types[extname(name)], 'Cache-Control': 'max-age=86400'});
+    response.end(files.get(name));
   });
   await new Promise((listening) => server.listen(0, '127.0.0.1', listening));
   return {server, origin: `http://127.0.0.1:${server.address().port}`};
 }
 
 // The width and height a PNG file says it has.
-const pngSize = (name) => {
-  const png = readFileSync(join(site, name));
-  return `${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`;
-};
+const pngSize = (name) => `${files.get(name).readUInt32BE(16)}x${files.get(name).readUInt32BE(20)}`;
 
-test('the site installs, keeps every file for offline use and checks without a network',
-  async () => {
-    const {server, origin} = await serve();
-    const profile = mkdtempSync(join(tmpdir(), 'kelvaro-site-'));
-    const context = await chromium.launchPersistentContext(profile, chromiumOptions);
-    const page = context.pages()[0];
-    await page.goto(`${origin}/elsewhere`);
-    await page.evaluate(() => caches.open('kelvaro-0.9.0-older')); // left by an older build
-    await page.goto(`${origin}/`);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+// Each cache of the origin, with the paths it holds.
+const cached = (page) => page.evaluate(async () => Promise.all((await caches.keys()).map(
+  async (name) => [name, (await (await caches.open(name)).keys())
+    .map(({url}) => new URL(url).pathname).sort()])));
 
-    const session = await context.newCDPSession(page);
-    const {installabilityErrors} = await session.send('Page.getInstallabilityErrors');
-    assert.deepEqual(installabilityErrors, []);
-    const cached = await page.evaluate(async () => Promise.all((await caches.keys()).map(
-      async (name) => [name, (await (await caches.open(name)).keys()).map(({url}) => url)])));
-    const current = readFileSync(join(site, 'sw.js'), 'utf8').match(/'(kelvaro-[^']+)'/)[1];
-    const expected = ['/', ...files.filter((name) => name !== 'sw.js').map((name) => `/${name}`)];
-    assert.deepEqual(cached.map(([name, urls]) => [name, urls.map((url) => new URL(url).pathname)
-      .sort()]), [[current, expected.sort()]]);
+test('the site installs, keeps every file of each build and checks without a network', async (t) => {
+  const {server, origin} = await serve();
+  const profile = mkdtempSync(join(tmpdir(), 'kelvaro-site-'));
+  const context = await chromium.launchPersistentContext(profile, chromiumOptions);
+  t.after(() => (server.close(), context.close().then(() => rmSync(profile, {recursive: true}))));
+  const page = context.pages()[0];
+  const [older, another] = [`kelvaro-0.9.0-older ${origin}/`, `kelvaro-1.0.0-a ${origin}/other/`];
+  await page.goto(`${origin}/elsewhere`);
+  await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name))), [older, another]);
+  await page.goto(`${origin}/`);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const session = await context.newCDPSession(page);
+  assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
 
-    const manifest = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8'));
-    const design = await page.evaluate(() => JSON.parse(UTF8ToString(_kelvaro_design())));
-    assert.deepEqual([manifest.lang, manifest.start_url, manifest.display, manifest.name,
-      manifest.background_color, manifest.theme_color],
-    ['bg', '.', 'standalone', design.title, design.background, design.background]);
-    assert.deepEqual(manifest.icons.map(({src, sizes, purpose}) => [pngSize(src), sizes, purpose]),
-      [['192x192', '192x192', undefined], ['512x512', '512x512', undefined],
-        ['512x512', '512x512', 'maskable']]);
+  // The next build: its worker takes the new page past the HTTP cache, and the older caches go.
+  const next = `kelvaro-next ${origin}/`;
+  files.set('index.html', Buffer.concat([files.get('index.html'), Buffer.from('<!-- next -->')]));
+  files.set('sw.js', Buffer.from(String(files.get('sw.js')).replace(/kelvaro-[^ `]+/, 'kelvaro-next')));
+  await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+  await page.evaluate(async (names) => {
+    while (`${(await caches.keys()).sort()}` !== names) await new Promise((wait) => setTimeout(wait, 20));
+  }, `${[another, next].sort()}`);
+  const expected = ['/', ...[...files.keys()].filter((name) => name !== 'sw.js').map((name) => `/${name}`)];
+  assert.deepEqual(await cached(page), [[another, []], [next, expected.sort()]]);
+  const kept = await page.evaluate(async () => (await caches.match('index.html')).text());
+  assert.ok(kept.endsWith('<!-- next -->'), 'the cache holds the new build\'s page');
 
-    await context.setOffline(true);
-    server.close();
-    assert.ok((await page.reload()).fromServiceWorker());
-    await page.waitForFunction(() => performance.getEntriesByName('kelvaro-ready').length > 0);
-    await pickElements(page, ['мед', 'цинк']);
-    await page.click('#Command1_0');
-    assert.match(await page.inputValue('#Text1_0'), /^Елементи на сплавта месинг/);
-    await context.close();
-    rmSync(profile, {recursive: true, force: true});
-  });
+  const manifest = JSON.parse(files.get('manifest.webmanifest'));
+  const design = await page.evaluate(() => JSON.parse(UTF8ToString(_kelvaro_design())));
+  assert.deepEqual([manifest.lang, manifest.start_url, manifest.display, manifest.name,
+    manifest.background_color, manifest.theme_color],
+  ['bg', '.', 'standalone', design.title, design.background, design.background]);
+  assert.deepEqual(manifest.icons.map(({src, sizes, purpose}) => [pngSize(src), sizes, purpose]),
+    [['192x192', '192x192', undefined], ['512x512', '512x512', undefined],
+      ['512x512', '512x512', 'maskable']]);
+
+  await context.setOffline(true);
+  server.close();
+  assert.ok((await page.reload()).fromServiceWorker());
+  await page.waitForFunction(() => performance.getEntriesByName('kelvaro-ready').length > 0);
+  await pickElements(page, ['мед', 'цинк']);
+  await page.click('#Command1_0');
+  assert.match(await page.inputValue('#Text1_0'), /^Елементи на сплавта месинг/);
+});
