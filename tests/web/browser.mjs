@@ -63,7 +63,10 @@ function oneTabAtATime(browser) {
       await tab?.close();
       return (tab = await browser.open(options));
     },
-    close: () => browser.close(),
+    close: async () => {
+      await tab?.close();
+      await browser.close();
+    },
   };
 }
 

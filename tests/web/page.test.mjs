@@ -41,7 +41,8 @@ const measure = (page) => page.evaluate(() => {
   };
 });
 
-test('where the window fits, it is the design\'s, in its colours, centred', async () => {
+test('where the window and its outcome line fit, it is the design\'s, in its colours, centred',
+  async () => {
   const page = await openKelvaro(browser);
   const {design, window, outcome, backgrounds} = await page.evaluate(() => {
     const design = JSON.parse(UTF8ToString(_kelvaro_design()));
@@ -56,6 +57,11 @@ test('where the window fits, it is the design\'s, in its colours, centred', asyn
   design.controls.forEach((control, i) => {
     if (control.background) assert.equal(backgrounds[i], rgb(control.background), control.id);
   });
+  const fits = [design.width, design.height + 40];
+  for (const [width, height] of [fits, [fits[0] - 1, fits[1]], [fits[0], fits[1] - 1]]) {
+    await page.setViewportSize({width, height});
+    assert.equal((await measure(page)).column, width < fits[0] || height < fits[1], `${width}×${height}`);
+  }
 });
 
 test('on phones every target is at least 44 by 44 pixels and no text under 16', async (t) => {
@@ -86,7 +92,7 @@ test('zoomed to 200 and 400 %, the text grows as much and the page scrolls only 
 
 // Chromium's minimum font size is a setting of the profile, read when it starts.
 test('with wider text spacing, or a minimum font size of 24, nothing in the column is clipped',
-  async () => {
+  async (t) => {
     const profile = mkdtempSync(join(tmpdir(), 'kelvaro-profile-'));
     mkdirSync(join(profile, 'Default'));
     writeFileSync(join(profile, 'Default', 'Preferences'),
@@ -94,25 +100,26 @@ test('with wider text spacing, or a minimum font size of 24, nothing in the colu
     const larger = await chromium.launchPersistentContext(profile, {...chromiumOptions,
       viewport: {width: 320, height: 568}});
     const spacing = await browser.newContext({viewport: {width: 320, height: 568}});
+    t.after(() => Promise.all([spacing.close(), larger.close().then(() => rmSync(profile,
+      {recursive: true}))]));
     await spacing.addInitScript(() => addEventListener('DOMContentLoaded', () => document.head
       .append(Object.assign(document.createElement('style'), {textContent: '* { line-height: 1.5 ' +
         '!important; letter-spacing: 0.12em !important; word-spacing: 0.16em !important } ' +
         'p { margin-bottom: 2em !important }'}))));
-    for (const context of [larger, spacing]) {
+    for (const [context, smallest] of [[larger, 24], [spacing, 16]]) {
       const page = await openKelvaro(browser, {}, context);
       await pickElements(page, ['мед', 'цинк']);
       await page.click('#Command1_0');
-      const {clipped, sideways, text} = await measure(page);
-      assert.deepEqual([clipped, sideways], [[], false], `smallest text ${text} px`);
-      await context.close();
+      assert.deepEqual(await measure(page).then(({clipped, sideways, text}) => [clipped, sideways,
+        text]), [[], false, smallest]);
     }
-    rmSync(profile, {recursive: true, force: true});
   });
 
-test('from the disk or a web server the page asks for nothing more and logs no error', async () => {
+test('from the disk or a web server the page asks for nothing more and logs no error', async (t) => {
   const file = readFileSync(fileURLToPath(pageUrl));
   const server = createServer((request, response) => response.end(file));
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  t.after(() => server.close());
   for (const url of [pageUrl, `http://127.0.0.1:${server.address().port}/kelvaro.html`]) {
     const [requests, errors] = [[], []];
     const context = await browser.newContext();
@@ -128,7 +135,6 @@ test('from the disk or a web server the page asks for nothing more and logs no e
     assert.match(await page.getAttribute('link[rel=icon]', 'href'), /^data:image\/svg\+xml,/);
     await context.close();
   }
-  server.close();
 });
 
 test('without JavaScript or WebAssembly the page says so in Bulgarian, and nothing fails',

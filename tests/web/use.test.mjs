@@ -63,3 +63,20 @@ test('a found alloy is found and said again; after the clear its button is named
   assert.ok((await heard(page)).includes('radio месинг'));
   await page.context().close();
 });
+
+// Typed on a Bulgarian keyboard, as Chromium takes a key from the system.
+test('in a list a letter picks the next element that starts with it, round the end', async () => {
+  const page = await openKelvaro(browser);
+  const session = await page.context().newCDPSession(page);
+  const picks = [];
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab'); // to the first list
+  for (const letter of ['м', 'м', 'а', 'Ж']) {
+    for (const type of ['keyDown', 'keyUp']) {
+      await session.send('Input.dispatchKeyEvent', {type, key: letter, text: letter});
+    }
+    picks.push(await page.textContent('#List1_1 [aria-selected=true]'));
+  }
+  assert.deepEqual(picks, ['мед', 'мед', 'алуминий', 'желязо']);
+  await page.context().close();
+});

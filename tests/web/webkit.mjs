@@ -25,6 +25,7 @@ function startDisplay() {
   return new Promise((resolve, reject) => {
     xvfb.stdout.once('data', (data) => resolve({xvfb, display: `:${String(data).trim()}`}));
     xvfb.once('error', reject);
+    xvfb.once('exit', (code) => reject(new Error(`Xvfb ended with ${code} before it had a display`)));
   });
 }
 

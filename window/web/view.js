@@ -4,7 +4,6 @@
 // shows and says is all the core's. Where the controls sit is the style sheet's: the design's
 // places where the screen holds the window, one column where it does not.
 // The build runs it only where the browser has WebAssembly (KelvaroWebPage.cmake).
-'use strict';
 
 Module['onRuntimeInitialized'] = startKelvaro;
 Module['wasmBinary'] = fromBase64(document.getElementById('wasm').textContent);
@@ -23,7 +22,8 @@ function element(tag, properties) {
 }
 
 // An element list: a list box of its own rather than a `select`, which phones show as a menu
-// that hides the elements until it is opened. One Tab stop; the arrows, Home and End pick.
+// that hides the elements until it is opened. One Tab stop; the arrows, Home and End pick, and so
+// does a letter, the next element that starts with it.
 function listBox(control) {
   const input = element('div', {tabIndex: -1});
   input.setAttribute('role', 'listbox');
@@ -50,6 +50,13 @@ function listBox(control) {
     Home: () => 0,
     End: () => last,
   };
+  const startingWith = (letter) => {
+    for (let step = 1; letter.length === 1 && step <= rows.length; ++step) {
+      const row = (picked + step + rows.length) % rows.length;
+      if (rows[row].textContent.startsWith(letter.toLocaleLowerCase('bg'))) return row;
+    }
+    return -1;
+  };
   // The rows that the user's click or key picks, for connectInput.
   const onPick = (pick) => {
     input.addEventListener('click', (event) => {
@@ -57,9 +64,11 @@ function listBox(control) {
       if (row >= 0) pick(row);
     });
     input.addEventListener('keydown', (event) => {
-      if (!keys[event.key] || event.altKey || event.ctrlKey || event.metaKey) return;
+      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      const row = keys[event.key] ? keys[event.key]() : startingWith(event.key);
+      if (row < 0) return;
       event.preventDefault();
-      pick(keys[event.key]());
+      pick(row);
     });
   };
   return {box: input, input, named: input, showPick, onPick};
