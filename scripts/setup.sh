@@ -6,8 +6,8 @@
 #   windows  cross-build the Windows programs (x64 and x86), run their tests under Wine, package
 #            and sign them
 #   web      build the browser page and site with emscripten, test them in Chromium, Firefox ESR
-#            and WebKitGTK, and time the page; also the
-#            browser-test tools from npm, pinned by package-lock.json, into node_modules/
+#            and WebKitGTK and time the page; and the browser-test tools from npm, pinned by
+#            package-lock.json, into node_modules/
 # apt's output goes to build-logs/setup.log; the terminal gets one line per step.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -2,7 +2,8 @@
 # Sets up what is missing, builds Kelvaro and runs the whole test suite: in a plain build (build/),
 # with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), cross-built for 64-bit
 # Windows and run under Wine (build-windows/), and built for the browser with emscripten
-# (build-web/), whose suites run under Node.js and whose page is tested in headless Chromium; the
+# (build-web/), whose suites run under Node.js and whose page and site are tested in Chromium,
+# Firefox ESR and WebKitGTK; the
 # optimised build (build-release/) is built too, so that it stays free of warnings, and the
 # 32-bit Windows build (build-windows-x86/), whose program nothing here can run, is checked for
 # Windows 7 and installed under Wine. In CI (CI=true) warnings are errors and the linters run
@@ -32,7 +33,7 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$(nproc)"
   [ "$preset" = release ] || ctest --preset "$preset" -j "$(nproc)"
   if [ "$preset" = web ]; then
-    echo "== web page in Chromium"
+    echo "== web page and site in Chromium, Firefox ESR and WebKitGTK"
     node --test tests/web/
   fi
 done
