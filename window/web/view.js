@@ -21,9 +21,26 @@ function element(tag, properties) {
   return Object.assign(document.createElement(tag), properties);
 }
 
+// The row that a key picks in a list whose row `picked` is picked (-1: none): the arrows, Home
+// and End, or a letter, the next element that starts with it; -1 for any other key.
+function rowForKey(key, rows, picked) {
+  const last = rows.length - 1;
+  const moves = {
+    ArrowDown: () => (picked < 0 ? 0 : Math.min(picked + 1, last)),
+    ArrowUp: () => Math.max(picked - 1, 0),
+    Home: () => 0,
+    End: () => last,
+  };
+  if (moves[key]) return moves[key]();
+  for (let step = 1; key.length === 1 && step <= rows.length; ++step) {
+    const row = (picked + step + rows.length) % rows.length;
+    if (rows[row].textContent.startsWith(key.toLocaleLowerCase('bg'))) return row;
+  }
+  return -1;
+}
+
 // An element list: a list box of its own rather than a `select`, which phones show as a menu
-// that hides the elements until it is opened. One Tab stop; the arrows, Home and End pick, and so
-// does a letter, the next element that starts with it.
+// that hides the elements until it is opened. One Tab stop; a click, a tap or a key picks.
 function listBox(control) {
   const input = element('div', {tabIndex: -1});
   input.setAttribute('role', 'listbox');
@@ -43,30 +60,15 @@ function listBox(control) {
     rows[row].setAttribute('aria-selected', 'true');
     rows[row].scrollIntoView({block: 'nearest'});
   };
-  const last = rows.length - 1;
-  const keys = {
-    ArrowDown: () => (picked < 0 ? 0 : Math.min(picked + 1, last)),
-    ArrowUp: () => Math.max(picked - 1, 0),
-    Home: () => 0,
-    End: () => last,
-  };
-  const startingWith = (letter) => {
-    for (let step = 1; letter.length === 1 && step <= rows.length; ++step) {
-      const row = (picked + step + rows.length) % rows.length;
-      if (rows[row].textContent.startsWith(letter.toLocaleLowerCase('bg'))) return row;
-    }
-    return -1;
-  };
-  // The rows that the user's click or key picks, for connectInput.
+  // Hands the row that the user's click or key picks to `pick` (see connectInput).
   const onPick = (pick) => {
     input.addEventListener('click', (event) => {
       const row = rows.indexOf(event.target.closest('[role=option]'));
       if (row >= 0) pick(row);
     });
     input.addEventListener('keydown', (event) => {
-      if (event.altKey || event.ctrlKey || event.metaKey) return;
-      const row = keys[event.key] ? keys[event.key]() : startingWith(event.key);
-      if (row < 0) return;
+      const row = rowForKey(event.key, rows, picked);
+      if (row < 0 || event.altKey || event.ctrlKey || event.metaKey) return;
       event.preventDefault();
       pick(row);
     });
