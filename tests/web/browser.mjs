@@ -43,6 +43,43 @@ export async function pickElements(page, elements, how = 'click') {
   }
 }
 
+// What the page's layout is, measured in the page: how far any control is from its place in the
+// design, where the window is exact; the narrowest and the lowest target and the smallest text,
+// in CSS pixels; a line of text's height in device pixels; whether the page scrolls sideways;
+// the elements whose text does not fit in them; whether the controls stand in the column; and
+// whether the sentence after a command is there to be seen.
+export function layout() {
+  const box = (element) => element.getBoundingClientRect();
+  const all = [...document.querySelectorAll('#Kelvaro *')];
+  const targets = all.filter((element) => element.matches('.option, [role=option], button')).map(box);
+  const texts = all.filter((element) => element.matches('textarea') ||
+    [...element.childNodes].some((node) => node.nodeType === 3));
+  const design = JSON.parse(UTF8ToString(_kelvaro_design()));
+  const [frame, window] = [box(document.getElementById('Frame1')), box(document.getElementById('Kelvaro'))];
+  const offsets = design.controls.map(({id, inFrame, left, top, width, height}) => {
+    const drawn = box(document.getElementById(id).closest('label') ?? document.getElementById(id));
+    const container = inFrame ? frame : window;
+    return Math.max(Math.abs(drawn.left - container.left - left), Math.abs(drawn.top - container.top - top),
+      Math.abs(drawn.width - width), Math.abs(drawn.height - height));
+  });
+  const line = document.createRange();
+  line.selectNodeContents(document.getElementById('Command1_0'));
+  const outcome = box(document.getElementById('outcome'));
+  return {
+    offset: Math.max(...offsets),
+    target: [Math.min(...targets.map((b) => b.width)), Math.min(...targets.map((b) => b.height))],
+    text: Math.min(...texts.map((element) => parseFloat(getComputedStyle(element).fontSize))),
+    line: line.getBoundingClientRect().height * devicePixelRatio,
+    sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
+    clipped: texts.filter((element) => element.clientWidth > 0 &&
+      (element.scrollWidth > element.clientWidth + 1 ||
+       (!element.matches('textarea') && element.scrollHeight > element.clientHeight + 1)))
+      .map((element) => element.id || element.textContent),
+    column: getComputedStyle(document.getElementById('Kelvaro')).display === 'flex',
+    shown: outcome.width > 100 && outcome.height >= 16,
+  };
+}
+
 // A tab of one engine, as the flows that run in every engine use it. Chromium taps where the
 // screen takes touch; Firefox and WebKit emulate none.
 function playwrightTab(page, touch) {

@@ -10,7 +10,8 @@ import {fileURLToPath} from 'node:url';
 import {gzipSync} from 'node:zlib';
 import {chromium} from 'playwright-core';
 import {after, before, test} from 'node:test';
-import {chromiumOptions, launchChromium, openKelvaro, pageUrl, pickElements} from './browser.mjs';
+import {chromiumOptions, launchChromium, layout, openKelvaro, pageUrl, pickElements}
+  from './browser.mjs';
 
 let browser;
 before(async () => (browser = await launchChromium()));
@@ -18,28 +19,7 @@ after(() => browser.close());
 
 const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
 
-// The smallest target and text in CSS pixels, a line of text's height in device pixels, whether
-// the page scrolls sideways, and the controls whose content does not fit in them.
-const measure = (page) => page.evaluate(() => {
-  const all = [...document.querySelectorAll('#Kelvaro *')];
-  const targets = all.filter((element) => element.matches('.option, [role=option], button'))
-    .map((element) => element.getBoundingClientRect());
-  const texts = all.filter((element) => element.matches('textarea') ||
-    [...element.childNodes].some((node) => node.nodeType === 3));
-  const line = document.createRange();
-  line.selectNodeContents(document.querySelector('#Command1_0'));
-  return {
-    target: [Math.min(...targets.map((box) => box.width)), Math.min(...targets.map((box) => box.height))],
-    text: Math.min(...texts.map((element) => parseFloat(getComputedStyle(element).fontSize))),
-    line: line.getBoundingClientRect().height * devicePixelRatio,
-    sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
-    clipped: texts.filter((element) => element.clientWidth > 0 &&
-      (element.scrollWidth > element.clientWidth + 1 ||
-       (!element.matches('textarea') && element.scrollHeight > element.clientHeight + 1)))
-      .map((element) => element.id || element.textContent),
-    column: getComputedStyle(document.getElementById('Kelvaro')).display === 'flex',
-  };
-});
+const measure = (page) => page.evaluate(layout);
 
 test('where the window and its outcome line fit, it is the design\'s, in its colours, centred',
   async () => {
