@@ -40,18 +40,28 @@ TEST_P(ColourScheme, EveryTextReadsWellOnItsBackground)
             EXPECT_EQ(colours.background, *control->background);
         }
     }
+    // The focus is marked around a control, on the window's background.
+    if (!system.highContrast) {
+        EXPECT_GE(contrastRatio(focusMarkOn(window.background, system), window.background),
+                  minimumMarkContrast);
+    }
+    const ControlColours picked = pickedRowColours(system);
+    EXPECT_GE(contrastRatio(picked.background, picked.text), minimumTextContrast);
 }
 
+// The highlights of GTK's Adwaita, Windows and its black high-contrast scheme: a blue that does
+// not stand out on the window's light blue, one whose white text needs a deeper shade.
+constexpr Rgb white {255, 255, 255};
+constexpr Rgb black {0, 0, 0};
 INSTANTIATE_TEST_SUITE_P(
     Colours, ColourScheme,
     testing::Values(
-        SchemeRow {"Classic", {{255, 255, 255}, {0, 0, 0}, {240, 240, 240}, {0, 0, 0}, false}},
+        SchemeRow {"Classic", {white, black, {240, 240, 240}, black, {0, 120, 215}, white}},
+        SchemeRow {"Adwaita", {white, black, {246, 245, 244}, black, {53, 132, 228}, white}},
         SchemeRow {"DarkText",
-                   {{30, 30, 30}, {240, 240, 240}, {53, 53, 53}, {255, 255, 255}, false}},
-        SchemeRow {"HighContrastBlack",
-                   {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}, {255, 255, 255}, true}},
-        SchemeRow {"HighContrastWhite",
-                   {{255, 255, 255}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}, true}}),
+                   {{30, 30, 30}, {240, 240, 240}, {53, 53, 53}, white, {21, 83, 158}, white}},
+        SchemeRow {"HighContrastBlack", {black, white, black, white, {26, 235, 255}, black, true}},
+        SchemeRow {"HighContrastWhite", {white, black, white, black, {55, 0, 110}, white, true}}),
     [](const auto &info) { return info.param.name; });
 
 } // namespace

@@ -192,7 +192,13 @@ protected:
 TEST_P(Win32Colours, EveryTextReadsWellOnItsBackground)
 {
     const ColourCase &row = GetParam();
-    const SystemColours black {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}, {255, 255, 255}, true};
+    const SystemColours black {.window = {0, 0, 0},
+                               .windowText = {255, 255, 255},
+                               .buttonFace = {0, 0, 0},
+                               .buttonText = {255, 255, 255},
+                               .highlight = {26, 235, 255},
+                               .highlightText = {0, 0, 0},
+                               .highContrast = true};
     if (row.tabCycle) {
         for (int stop = 0; stop < 6; ++stop) // the focus on a button of each kind, to «Чисти»
             press(VK_TAB);

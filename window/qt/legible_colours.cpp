@@ -9,8 +9,6 @@ namespace kelvaro {
 
 namespace {
 
-constexpr double minimumMarkContrast = 3.0;
-
 Rgb toRgb(const QColor &colour)
 {
     const QColor rgb = colour.toRgb();

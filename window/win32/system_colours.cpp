@@ -29,6 +29,8 @@ SystemColours systemColours()
             .windowText = systemColour(COLOR_WINDOWTEXT),
             .buttonFace = systemColour(COLOR_BTNFACE),
             .buttonText = systemColour(COLOR_BTNTEXT),
+            .highlight = systemColour(COLOR_HIGHLIGHT),
+            .highlightText = systemColour(COLOR_HIGHLIGHTTEXT),
             .highContrast = highContrastOn()};
 }
 
