@@ -89,6 +89,15 @@ TEST(ViewState, ShowsOnlyTheShownControlsInTabOrderAndStartsInTheReport)
               (std::vector<std::string> {"Text1_0", "Option1_0", "List1_1", "List1_2", "List1_3",
                                          "Command1_0", "Command1_1"}));
     EXPECT_EQ(controlName(*shownControls().at(focusAtStart())), "Text1_0");
+    std::vector<std::string> read;
+    for (const ControlDescription *control : readingOrder())
+        read.push_back(controlName(*control));
+    read.erase(read.begin() + 4,
+               read.begin() + 13); // the alloy buttons in order, as in the tab order
+    EXPECT_EQ(
+        read,
+        (std::vector<std::string> {"Label1_0", "Text1_0", "Frame1", "Option1_0", "Label1_1",
+                                   "List1_1", "List1_2", "List1_3", "Command1_0", "Command1_1"}));
 }
 
 // The user's picks, selections and commands reach the view; the group's one stop follows the

@@ -12,7 +12,8 @@ constexpr Rgb paleYellow {255, 255, 192};
 constexpr Rgb lightGreen {128, 255, 128};
 constexpr Rgb red {255, 0, 0};
 
-ControlDescription label(Index index, TwipsRect rect, std::string_view caption, Index tab)
+ControlDescription label(Index index, TwipsRect rect, std::string_view caption, Index tab,
+                         Index heads)
 {
     return {.kind = ControlKind::Label,
             .array = "Label1",
@@ -20,7 +21,8 @@ ControlDescription label(Index index, TwipsRect rect, std::string_view caption, 
             .rect = rect,
             .background = lightOrange,
             .tabIndex = tab,
-            .caption = caption};
+            .caption = caption,
+            .heads = heads};
 }
 
 ControlDescription frame(TwipsRect rect, std::string_view caption, Index tab,
@@ -99,7 +101,7 @@ std::vector<ControlDescription> kelvaroControls()
     std::vector<ControlDescription> controls {
         textBox(0, {120, 4440, 7335, 1815}, catalogue::taskStatement, true, 0, "Задача и отчет"),
         textBox(1, {600, 4680, 6735, 1815}, catalogue::saying, false, 1),
-        label(0, {960, 0, 5775, 375}, "Kelvaro", 2),
+        label(0, {960, 0, 5775, 375}, "Kelvaro", 2, 0), // the title, over all of the window
         frame({360, 480, 2415, 3375}, "Kelvaro", 3, "Сплави"),
     };
     for (Index i = 0; i < static_cast<Index>(alloyNames.size()); ++i)
@@ -111,7 +113,7 @@ std::vector<ControlDescription> kelvaroControls()
     controls.push_back(command(0, {600, 3960, 1455, 285}, lightGreen, "Провери", 18));
     controls.push_back(command(1, {5400, 3960, 1455, 285}, red, "Чисти", 19));
     controls.push_back(hiddenList(4, {2640, 840, 375, 3195}, alloyDescriptions, 20));
-    controls.push_back(label(1, {3000, 480, 4575, 375}, "Участващ химически елемент", 21));
+    controls.push_back(label(1, {3000, 480, 4575, 375}, "Участващ химически елемент", 21, 15));
     return controls;
 }
 

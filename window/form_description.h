@@ -53,6 +53,7 @@ struct ControlDescription
     std::string_view text {};
     bool inFrame = false;
     std::string_view accessibleName {}; // what a screen reader says; empty: the caption
+    Index heads = 0; // a label: the tab position of the control it stands over, read before it
 };
 
 struct FontDescription

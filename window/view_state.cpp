@@ -88,6 +88,22 @@ const std::vector<const ControlDescription *> &shownControls()
     return shown;
 }
 
+const std::vector<const ControlDescription *> &readingOrder()
+{
+    static const std::vector<const ControlDescription *> order = [] {
+        // Twice the tab position; a label one less than twice that of the control it heads.
+        const auto place = [](const ControlDescription *control) {
+            return control->kind == ControlKind::Label ? 2 * control->heads - 1
+                                                       : 2 * control->tabIndex;
+        };
+        std::vector<const ControlDescription *> controls = shownControls();
+        std::stable_sort(controls.begin(), controls.end(),
+                         [&](const auto *a, const auto *b) { return place(a) < place(b); });
+        return controls;
+    }();
+    return order;
+}
+
 std::size_t focusAtStart()
 {
     const auto &shown = shownControls();

@@ -35,6 +35,10 @@ using ViewState = std::vector<ControlView>;
 // The position in shownControls() of the control that has the focus when the window opens.
 [[nodiscard]] std::size_t focusAtStart();
 
+// The shown controls in the order they are read, and shown where a window lays them out in one
+// flow: the tab order, with each label just before the control it stands over.
+[[nodiscard]] const std::vector<const ControlDescription *> &readingOrder();
+
 [[nodiscard]] ViewState viewState(const Kelvaro &form);
 
 // The user picks `row` of an element list, or takes the pick back with -1.
