@@ -21,6 +21,11 @@ file(WRITE ${OUTPUT}.artwork.svg "${artwork}")
 execute_process(COMMAND ${RSVG} -w 448 -h 448 --page-width 512 --page-height 512 --left 32 --top 32
                         -b ${background} ${OUTPUT}.artwork.svg -o ${OUTPUT}/icon-maskable-512.png
                 COMMAND_ERROR_IS_FATAL ANY)
+# iOS's home screen rounds an icon itself and fills what is transparent with black: the same
+# artwork, opaque and without a frame of its own.
+execute_process(COMMAND ${RSVG} -w 158 -h 158 --page-width 180 --page-height 180 --left 11 --top 11
+                        -b ${background} ${OUTPUT}.artwork.svg -o ${OUTPUT}/apple-touch-icon.png
+                COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE ${OUTPUT}.artwork.svg)
 
 # The page may take its manifest, icons and worker from its own site.
@@ -35,7 +40,8 @@ string(REPLACE "${csp}" "img-src data: 'self'; manifest-src 'self'; worker-src '
 string(REPLACE "</head>" "${install}</head>" page "${page}")
 file(WRITE ${OUTPUT}/index.html "${page}")
 
-set(files index.html manifest.webmanifest icon-192.png icon-512.png icon-maskable-512.png)
+set(files index.html manifest.webmanifest icon-192.png icon-512.png icon-maskable-512.png
+          apple-touch-icon.png)
 set(content "")
 foreach(name IN LISTS files)
   file(SHA256 ${OUTPUT}/${name} hash)

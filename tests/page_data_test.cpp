@@ -1,4 +1,5 @@
 #include "page_data.h"
+#include "page_markup.h"
 
 #include "form_description.h"
 #include "view_state.h"
@@ -28,21 +29,27 @@ TEST(PageData, JsonStringEscapesWhatJsonForbidsAndKeepsUtf8)
 
 namespace {
 
-// The page places its controls where the JSON says: the JSON must say what the design's twips
-// say, at 96 dots per inch.
-TEST(PageData, DesignPlacesEveryShownControlAtItsTwips)
+// The page's script finds each control of the view state by its id in the markup, and the style
+// sheet places it where the markup says, which must be what the design's twips say at 96 dots per
+// inch; and the markup reads in the reading order.
+TEST(PageData, MarkupHoldsEveryControlOfTheViewStateAtItsTwipsInReadingOrder)
 {
-    const std::string design = kelvaro::web::designJson();
+    using namespace kelvaro;
+    const std::string markup = web::windowMarkup();
+    const std::string views = web::viewJson(viewState(loadKelvaro()));
     const auto pixels = [](int twips) { return std::to_string(twips * 96 / 1440); };
-    for (const kelvaro::ControlDescription *control : kelvaro::shownControls()) {
-        const kelvaro::TwipsRect &twips = control->rect;
-        const auto at
-            = design.find("{\"id\":" + kelvaro::web::jsonString(kelvaro::controlName(*control)));
-        ASSERT_NE(at, std::string::npos) << kelvaro::controlName(*control);
-        const std::string object = design.substr(at, design.find("\"items\"", at) - at);
-        const std::string box = "\"left\":" + pixels(twips.left) + ",\"top\":" + pixels(twips.top)
-            + ",\"width\":" + pixels(twips.width) + ",\"height\":" + pixels(twips.height) + ',';
-        EXPECT_NE(object.find(box), std::string::npos) << object << " is not at " << box;
+    std::size_t last = 0;
+    for (const ControlDescription *control : readingOrder()) {
+        const std::string id = controlName(*control);
+        EXPECT_NE(views.find("{\"id\":" + web::jsonString(id)), std::string::npos) << id;
+        const TwipsRect &twips = control->rect;
+        const std::string placed = '"' + id + "\" style=\"--left:" + pixels(twips.left)
+            + ";--top:" + pixels(twips.top) + ";--width:" + pixels(twips.width)
+            + ";--height:" + pixels(twips.height) + '"';
+        const auto at = markup.find(placed);
+        EXPECT_NE(at, std::string::npos) << id << " is not at " << placed;
+        EXPECT_GT(at, last) << id << " is out of the reading order";
+        last = at;
     }
 }
 

@@ -9,51 +9,84 @@ import {join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {gzipSync} from 'node:zlib';
 import {chromium} from 'playwright-core';
-import {after, before, test} from 'node:test';
-import {chromiumOptions, launchChromium, layout, openKelvaro, pageUrl, pickElements}
-  from './browser.mjs';
+import {after, before} from 'node:test';
+import {axeViolations, chromiumOptions, launchChromium, layout, openKelvaro, pageUrl, pickElements,
+  test, touchFaults} from './browser.mjs';
 
 let browser;
 before(async () => (browser = await launchChromium()));
 after(() => browser.close());
 
-const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
-
 const measure = (page) => page.evaluate(layout);
 
-test('where the window and its outcome line fit, it is the design\'s, in its colours, centred',
+const designColours = {Kelvaro: 'rgb(192, 192, 255)', Label1_0: 'rgb(255, 192, 128)',
+  Option1_9: 'rgb(255, 255, 192)', Command1_0: 'rgb(128, 255, 128)', Command1_1: 'rgb(255, 0, 0)'};
+test('with a mouse, where the window and its outcome line fit, it is the design\'s, in its colours, centred',
   async () => {
   const page = await openKelvaro(browser);
-  const {design, window, outcome, backgrounds} = await page.evaluate(() => {
-    const design = JSON.parse(UTF8ToString(_kelvaro_design()));
+  const {design, window, outcome, colours} = await page.evaluate((ids) => {
+    const style = document.getElementById('Kelvaro').style;
     const box = (id) => document.getElementById(id).getBoundingClientRect();
-    const background = (id) => getComputedStyle(document.getElementById(id).closest('label') ??
-      document.getElementById(id)).backgroundColor;
-    return {design, window: box('Kelvaro'), outcome: box('outcome'),
-      backgrounds: design.controls.map(({id}) => background(id))};
-  });
-  assert.deepEqual([window.width, window.height], [design.width, design.height]);
-  assert.ok(Math.abs(window.left - (800 - design.width) / 2) <= 1 && outcome.bottom <= 600);
-  design.controls.forEach((control, i) => {
-    if (control.background) assert.equal(backgrounds[i], rgb(control.background), control.id);
-  });
-  const fits = [design.width, design.height + 40];
+    return {design: ['--width', '--height'].map((side) => Number(style.getPropertyValue(side))),
+      window: box('Kelvaro'), outcome: box('outcome'), colours: ids.map((id) => getComputedStyle(
+        document.getElementById(id).closest('label') ?? document.getElementById(id)).backgroundColor)};
+  }, Object.keys(designColours));
+  assert.deepEqual(colours, Object.values(designColours));
+  assert.deepEqual([window.width, window.height], design);
+  assert.ok(Math.abs(window.left - (800 - design[0]) / 2) <= 1 && outcome.bottom <= 600);
+  const fits = [design[0], design[1] + 40];
   for (const [width, height] of [fits, [fits[0] - 1, fits[1]], [fits[0], fits[1] - 1]]) {
     await page.setViewportSize({width, height});
     assert.equal((await measure(page)).column, width < fits[0] || height < fits[1], `${width}×${height}`);
   }
 });
 
-test('on phones every target is at least 44 by 44 pixels and no text under 16', async (t) => {
-  for (const width of [320, 360, 390, 412]) {
-    const page = await openKelvaro(browser, {viewport: {width, height: 700}, isMobile: true,
-      hasTouch: true, deviceScaleFactor: 2});
-    const {target, text, sideways, column} = await measure(page);
-    t.diagnostic(`${width} px: smallest target ${target.join('×')}, smallest text ${text} px`);
-    assert.ok(column && target[0] >= 44 && target[1] >= 44 && text >= 16 && !sideways);
-    await page.context().close();
-  }
-});
+// Phones upright and on their side, and tablets, tapped: the check in the bar at the screen's foot.
+const touchScreens = [[320, 568], [360, 640], [375, 667], [390, 844], [412, 915], [430, 932],
+  [440, 956], [568, 320], [844, 390], [932, 430], [600, 960], [768, 1024], [1024, 768], [820, 1180],
+  [1180, 820], [1024, 1366], [1366, 1024]];
+test('by touch on every phone and tablet, both ways up, the page opens at its top and holds',
+  async (t) => {
+    for (const [width, height] of touchScreens) {
+      const page = await openKelvaro(browser, {viewport: {width, height}, isMobile: true,
+        hasTouch: true});
+      const opened = await page.evaluate(() => scrollY);
+      await pickElements(page, ['мед', 'цинк'], 'tap');
+      await page.tap('#Command1_0');
+      const measured = await measure(page);
+      t.diagnostic(`${width}×${height}: smallest target ${measured.target.join('×')}, opened at ` +
+        `${opened}, the outcome at ${measured.outcome.map(Math.round).join('–')} of ${height}`);
+      assert.deepEqual([opened, measured.column, ...touchFaults(measured)], [0, true],
+        `${width}×${height}`);
+      await page.context().close();
+    }
+  });
+
+// WCAG's contrast of two computed colours, rgb(r, g, b).
+function contrast(...colours) {
+  const [a, b] = colours.map((colour) => colour.match(/[\d.]+/g).slice(0, 3).map((channel) => {
+    const c = channel / 255;
+    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  })).map(([r, g, b]) => 0.2126 * r + 0.7152 * g + 0.0722 * b).sort((x, y) => y - x);
+  return (a + 0.05) / (b + 0.05);
+}
+
+test('in the light, dark and forced-colour schemes a focused list and its pick stand out',
+  async () => {
+    for (const scheme of [{colorScheme: 'light'}, {colorScheme: 'dark'}, {forcedColors: 'active'}]) {
+      const page = await openKelvaro(browser, scheme);
+      for (const key of ['Tab', 'Tab', 'ArrowDown']) await page.keyboard.press(key);
+      const [ring, pick] = await page.evaluate(() => {
+        const [list, window] = [document.activeElement, document.getElementById('Kelvaro')];
+        const row = getComputedStyle(list.querySelector('[aria-selected=true]'));
+        return [[getComputedStyle(list).outlineColor, getComputedStyle(window).backgroundColor],
+          [row.color, row.backgroundColor]];
+      });
+      const seen = [contrast(...ring) >= 3, contrast(...pick) >= 4.5, await axeViolations(page)];
+      assert.deepEqual(seen, [true, true, []], `${JSON.stringify(scheme)}: ${ring} ${pick}`);
+      await page.context().close();
+    }
+  });
 
 // A 1280 by 800 window zoomed: the same CSS pixels at twice and four times the device pixels.
 test('zoomed to 200 and 400 %, the text grows as much and the page scrolls only down', async (t) => {
@@ -70,28 +103,35 @@ test('zoomed to 200 and 400 %, the text grows as much and the page scrolls only 
   assert.deepEqual(lines.map((line) => Math.round((line / lines[0]) * 100) / 100), [1, 2, 4]);
 });
 
-// Chromium's minimum font size is a setting of the profile, read when it starts.
-test('with wider text spacing, or a minimum font size of 24, nothing in the column is clipped',
+// Chromium's font sizes are settings of the profile, read when it starts. A larger default size
+// enlarges the window 1:1 as much; a larger minimum takes the touch layout on a phone.
+test('with wider text spacing, a minimum or a default font size of 24, nothing is clipped',
   async (t) => {
-    const profile = mkdtempSync(join(tmpdir(), 'kelvaro-profile-'));
-    mkdirSync(join(profile, 'Default'));
-    writeFileSync(join(profile, 'Default', 'Preferences'),
-      JSON.stringify({webkit: {webprefs: {minimum_font_size: 24}}}));
-    const larger = await chromium.launchPersistentContext(profile, {...chromiumOptions,
-      viewport: {width: 320, height: 568}});
-    const spacing = await browser.newContext({viewport: {width: 320, height: 568}});
-    t.after(() => Promise.all([spacing.close(), larger.close().then(() => rmSync(profile,
-      {recursive: true}))]));
-    await spacing.addInitScript(() => addEventListener('DOMContentLoaded', () => document.head
+    const profiles = [];
+    const withFonts = async (webprefs, viewport) => {
+      const profile = mkdtempSync(join(tmpdir(), 'kelvaro-profile-'));
+      profiles.push(profile);
+      mkdirSync(join(profile, 'Default'));
+      writeFileSync(join(profile, 'Default', 'Preferences'), JSON.stringify({webkit: {webprefs}}));
+      return chromium.launchPersistentContext(profile, {...chromiumOptions, viewport});
+    };
+    const phoneSize = {width: 320, height: 568};
+    const contexts = [await withFonts({minimum_font_size: 24}, phoneSize),
+      await withFonts({default_font_size: 24}, {width: 1280, height: 800}),
+      await browser.newContext({viewport: phoneSize})];
+    t.after(() => Promise.all(contexts.map((context) => context.close())).then(() =>
+      profiles.forEach((profile) => rmSync(profile, {recursive: true}))));
+    await contexts[2].addInitScript(() => addEventListener('DOMContentLoaded', () => document.head
       .append(Object.assign(document.createElement('style'), {textContent: '* { line-height: 1.5 ' +
         '!important; letter-spacing: 0.12em !important; word-spacing: 0.16em !important } ' +
         'p { margin-bottom: 2em !important }'}))));
-    for (const [context, smallest] of [[larger, 24], [spacing, 16]]) {
+    for (const [context, smallest, column] of [[contexts[0], 24, true], [contexts[1], 24, false],
+      [contexts[2], 16, true]]) {
       const page = await openKelvaro(browser, {}, context);
       await pickElements(page, ['мед', 'цинк']);
       await page.click('#Command1_0');
-      assert.deepEqual(await measure(page).then(({clipped, sideways, text}) => [clipped, sideways,
-        text]), [[], false, smallest]);
+      assert.deepEqual(await measure(page).then((m) => [m.clipped, m.sideways, m.text, m.column,
+        m.column || m.offset <= 1]), [[], false, smallest, column, true]);
     }
   });
 
@@ -130,8 +170,8 @@ test('without JavaScript or WebAssembly the page says so in Bulgarian, and nothi
       const page = await context.newPage();
       await page.goto(pageUrl);
       const shown = page.locator('.missing').filter({visible: true});
-      assert.match(await shown.textContent(), line); // and only it: one line, no window
-      assert.equal(await page.isVisible('#Kelvaro'), false);
+      assert.match(await shown.textContent(), line); // and only it, over the exercise it shows
+      assert.equal(await page.isVisible('#Kelvaro'), true);
       assert.deepEqual(errors, []);
       await context.close();
     }

@@ -7,8 +7,7 @@ import {createServer} from 'node:http';
 import {tmpdir} from 'node:os';
 import {extname, join, resolve} from 'node:path';
 import {chromium} from 'playwright-core';
-import {test} from 'node:test';
-import {chromiumOptions, pickElements} from './browser.mjs';
+import {chromiumOptions, pickElements, test} from './browser.mjs';
 
 const site = resolve(process.env.KELVARO_SITE ?? 'build-web/site');
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.png': 'image/png',
@@ -55,22 +54,33 @@ test('the site installs, keeps every file of each build and checks without a net
   files.set('index.html', Buffer.concat([files.get('index.html'), Buffer.from('<!-- next -->')]));
   files.set('sw.js', Buffer.from(String(files.get('sw.js')).replace(/kelvaro-[^ `]+/, 'kelvaro-next')));
   await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
-  await page.evaluate(async (names) => {
-    while (`${(await caches.keys()).sort()}` !== names) await new Promise((wait) => setTimeout(wait, 20));
-  }, `${[another, next].sort()}`);
+  const names = async () => `${await page.evaluate(async () => (await caches.keys()).sort())}`;
+  for (let tries = 0; await names() !== `${[another, next].sort()}`; ++tries) {
+    assert.ok(tries < 500, 'the older caches go within 10 s');
+    await new Promise((wait) => setTimeout(wait, 20));
+  }
   const expected = ['/', ...[...files.keys()].filter((name) => name !== 'sw.js').map((name) => `/${name}`)];
   assert.deepEqual(await cached(page), [[another, []], [next, expected.sort()]]);
   const kept = await page.evaluate(async () => (await caches.match('index.html')).text());
   assert.ok(kept.endsWith('<!-- next -->'), 'the cache holds the new build\'s page');
 
   const manifest = JSON.parse(files.get('manifest.webmanifest'));
-  const design = await page.evaluate(() => JSON.parse(UTF8ToString(_kelvaro_design())));
+  const [title, theme] = await page.evaluate(() => [document.title,
+    document.querySelector('meta[name=theme-color]').content]);
   assert.deepEqual([manifest.lang, manifest.start_url, manifest.display, manifest.name,
     manifest.background_color, manifest.theme_color],
-  ['bg', '.', 'standalone', design.title, design.background, design.background]);
+  ['bg', '.', 'standalone', title, theme, theme]);
   assert.deepEqual(manifest.icons.map(({src, sizes, purpose}) => [pngSize(src), sizes, purpose]),
     [['192x192', '192x192', undefined], ['512x512', '512x512', undefined],
       ['512x512', '512x512', 'maskable']]);
+  const seeThrough = await page.evaluate(async () => {
+    const icon = Object.assign(new Image(), {src: 'apple-touch-icon.png'});
+    await icon.decode();
+    const canvas = new OffscreenCanvas(icon.width, icon.height).getContext('2d');
+    canvas.drawImage(icon, 0, 0);
+    return canvas.getImageData(0, 0, icon.width, icon.height).data.filter((v, i) => i % 4 === 3 && v < 255).length;
+  });
+  assert.deepEqual([pngSize('apple-touch-icon.png'), seeThrough], ['180x180', 0], 'iOS\'s icon is opaque');
 
   await context.setOffline(true);
   server.close();

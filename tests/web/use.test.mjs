@@ -1,8 +1,8 @@
 // Kelvaro's page heard through Chromium's accessibility tree: names, descriptions and the
 // sentence after each command.
 import assert from 'node:assert/strict';
-import {after, before, test} from 'node:test';
-import {launchChromium, openKelvaro, pickElements} from './browser.mjs';
+import {after, before} from 'node:test';
+import {launchChromium, openKelvaro, pickElements, test} from './browser.mjs';
 
 let browser;
 before(async () => (browser = await launchChromium()));

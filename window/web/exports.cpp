@@ -1,5 +1,5 @@
-// The functions the page's script calls: the design and view state as JSON, and the user's
-// input, each addressed by the control's position in shownControls().
+// The functions the page's script calls: the view state as JSON, and the user's input, each
+// addressed by the control's position in shownControls().
 #include "page_data.h"
 #include "view_state.h"
 #include "window_model.h"
@@ -36,11 +36,6 @@ const ControlDescription &shownAt(int position)
 } // namespace
 
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE const char *kelvaro_design()
-{
-    return answer(web::designJson());
-}
 
 EMSCRIPTEN_KEEPALIVE const char *kelvaro_view()
 {

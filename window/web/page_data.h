@@ -5,23 +5,16 @@
 #include <string>
 #include <string_view>
 
-// What the browser page is told, as JSON: the design of the window, to build its controls from,
-// and the view state, to show. The page's script only places, shows and forwards; every rule of
-// what the window shows or says stays here and in the view state.
+// What the browser page is told after start, as JSON: the view state, to show. The page's markup
+// holds the window at start (page_markup.h); its script only shows and forwards, and every rule
+// of what the window shows or says stays here and in the view state.
 namespace kelvaro::web {
 
 // A JSON string literal of `text`, quotes included.
 [[nodiscard]] std::string jsonString(std::string_view text);
 
-// The window and its shown controls, in the order of shownControls():
-// {"title","width","height","background","color","font":{"family","points"},"focus",
-//  "controls":[{"id","kind","left","top","width","height","inFrame","background","color",
-//  "items"}]}. Sizes are in pixels at 96 dots per inch; an option button's place is within the
-// frame. A control whose colours the design leaves to the system has null ones.
-[[nodiscard]] std::string designJson();
-
-// One object per shown control, in the same order:
-// [{"text","checked","pick","name","description","tabStop"}].
+// One object per shown control, in the order of shownControls(), named by the id its element has
+// in the page's markup: [{"id","text","checked","pick","name","description","tabStop"}].
 [[nodiscard]] std::string viewJson(const ViewState &state);
 
 } // namespace kelvaro::web
