@@ -34,7 +34,8 @@ for preset in "${presets[@]}"; do
   [ "$preset" = release ] || ctest --preset "$preset" -j "$(nproc)"
   if [ "$preset" = web ]; then
     echo "== web page and site in Chromium, Firefox ESR and WebKitGTK"
-    node --test tests/web/
+    # Each test has a bound of its own; this one holds should a browser hang its clean-up.
+    timeout --kill-after=30 1200 node --test tests/web/
   fi
 done
 # CI also holds the sources to the linters, once, on the compile commands of the builds above.

@@ -1,22 +1,36 @@
 // WebKitGTK's MiniBrowser driven through Debian's WebKitWebDriver over WebDriver classic, with
 // Node's own fetch, on a virtual X display of its own: MiniBrowser has no headless mode.
 import {spawn} from 'node:child_process';
-import {mkdtempSync, mkdirSync, rmSync, writeFileSync} from 'node:fs';
-import {createServer} from 'node:net';
+import {existsSync, mkdtempSync, mkdirSync, readdirSync, readFileSync, readlinkSync, rmSync,
+  writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
-const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+// Debian puts it under the machine's own library folder: x86_64-linux-gnu, aarch64-linux-gnu, ...
+const miniBrowser = process.env.KELVARO_MINIBROWSER ?? readdirSync('/usr/lib')
+  .map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`).find(existsSync);
 const elementKey = 'element-6066-11e4-a52e-4f735466cecf';
 const keyCodes = {Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Space: '\uE00D', End: '\uE010',
   Home: '\uE011', ArrowUp: '\uE013', ArrowDown: '\uE015'};
 
-const freePort = () => new Promise((resolve) => {
-  const server = createServer().listen(0, '127.0.0.1', () => {
-    const {port} = server.address();
-    server.close(() => resolve(port));
-  });
-});
+const pause = (milliseconds) => new Promise((wait) => setTimeout(wait, milliseconds));
+
+// The port that process `pid` listens on, as the system tells it; 0 while it listens on none.
+function listeningPort(pid) {
+  const sockets = new Set();
+  try {
+    for (const fd of readdirSync(`/proc/${pid}/fd`)) {
+      const link = readlinkSync(`/proc/${pid}/fd/${fd}`);
+      if (link.startsWith('socket:[')) sockets.add(link.slice(8, -1));
+    }
+  } catch {
+    return 0; // not started yet, or gone
+  }
+  // sl local_address rem_address st ... inode: a listening socket is in state 0A.
+  const listening = readFileSync('/proc/net/tcp', 'utf8').split('\n').slice(1)
+    .map((line) => line.trim().split(/\s+/)).find((f) => f[3] === '0A' && sockets.has(f[9]));
+  return listening ? parseInt(listening[1].split(':')[1], 16) : 0;
+}
 
 // Xvfb tells the display it took on the descriptor it is given: no two runs pick the same one.
 function startDisplay() {
@@ -54,14 +68,17 @@ async function openTab(base, url, {viewport}) {
     throw new Error(`MiniBrowser shows ${shown.join('×')} pixels, not the viewport asked for`);
   }
   await session('POST', '/url', {url});
-  await evaluate(() => new Promise((ready) => {
-    const poll = () => (performance.getEntriesByName('kelvaro-ready').length ? ready() :
-      setTimeout(poll, 10));
-    poll();
-  }));
+  for (let tries = 0; !(await evaluate(() => performance.getEntriesByName('kelvaro-ready').length));
+    ++tries) {
+    if (tries === 1000) throw new Error('the page was not ready in 10 s');
+    await pause(10);
+  }
   const keys = (names) => names.map((name) => keyCodes[name]);
   return {
+    // Brought to the middle of the screen first, as a user scrolls to what they click: WebDriver
+    // takes a row under the bar at the screen's foot for seen, and its click for intercepted.
     click: async (selector) => {
+      await evaluate((css) => document.querySelector(css).scrollIntoView({block: 'center'}), selector);
       const found = await session('POST', '/element', {using: 'css selector', value: selector});
       await session('POST', `/element/${found[elementKey]}/click`, {});
     },
@@ -84,14 +101,16 @@ export async function launchWebKit(url) {
   mkdirSync(join(settings, 'gtk-3.0'));
   writeFileSync(join(settings, 'gtk-3.0', 'gtk.css'),
     '* { min-width: 0; min-height: 0; margin: 0; padding: 0; }\n');
-  const port = await freePort();
-  const driver = spawn('WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore',
+  // Port 0: the system gives the driver a free port, which no other process can take first.
+  const driver = spawn('WebKitWebDriver', ['--port=0'], {stdio: 'ignore',
     env: {...process.env, DISPLAY: display, XDG_CONFIG_HOME: settings}});
-  const base = `http://127.0.0.1:${port}`;
-  for (let tries = 0; !(await fetch(`${base}/status`).then(() => true, () => false)); ++tries) {
-    if (tries === 100) throw new Error('WebKitWebDriver did not start');
-    await new Promise((wait) => setTimeout(wait, 50));
+  let port = 0;
+  for (let tries = 0; !port; ++tries) {
+    if (tries === 100 || driver.exitCode !== null) throw new Error('WebKitWebDriver did not start');
+    await pause(50);
+    port = listeningPort(driver.pid);
   }
+  const base = `http://127.0.0.1:${port}`;
   return {
     open: (options) => openTab(base, url, options),
     close: () => {
