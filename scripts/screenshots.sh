@@ -9,7 +9,7 @@ if [ "${1:-}" = web ]; then
   cmake --preset web > /dev/null
   cmake --build --preset web -j "$(nproc)" --target kelvaro_page
   node tools/web_screenshots.mjs docs
-  echo "Wrote docs/kelvaro-web.png and kelvaro-web-phone.png"
+  echo "Wrote docs/kelvaro-web.png and kelvaro-web-phone.png, -phone-landscape.png, -tablet.png"
   exit 0
 fi
 
