@@ -150,6 +150,7 @@ function connectInput(shown, position, showState, outcome) {
       showState();
       // Seen, and heard: a new node each time, so that the same sentence twice is said twice.
       outcome.replaceChildren(Object.assign(document.createElement('span'), {textContent: sentence}));
+      outcome.scrollIntoView({block: 'nearest'}); // in the bar at the screen's foot it is already
     });
   }
 }
