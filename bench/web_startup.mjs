@@ -4,7 +4,7 @@
 // Usage: node bench/web_startup.mjs RUNS WIDTHxHEIGHT PAGE FLOOR
 import {pathToFileURL} from 'node:url';
 import {resolve} from 'node:path';
-import {launchChromium} from '../tests/web/browser.mjs';
+import {launchChromium} from '../tests/views/web/browser.mjs';
 
 const [runs, screen, ...pages] = process.argv.slice(2);
 const [width, height] = screen.split('x').map(Number);

@@ -13,7 +13,7 @@ enable_testing()
 # Every import is one that Windows 7 SP1 has; the header says Windows GUI, 7 or older.
 add_test(NAME Windows7.kelvaro.exe
          COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packaging/check_pe.sh $<TARGET_FILE:kelvaro>
-                 ${KELVARO_WINDOWS_ARCH} ${PROJECT_SOURCE_DIR}/window/win32/windows7-imports.txt)
+                 ${KELVARO_WINDOWS_ARCH} ${PROJECT_SOURCE_DIR}/views/win32/windows7-imports.txt)
 
 find_program(WIXL wixl)
 find_program(MSIBUILD msibuild)
@@ -24,7 +24,7 @@ endif()
 # wixl takes its files by paths relative to the .wxs, so they are staged beside it.
 set(stage ${PROJECT_BINARY_DIR}/msi)
 set(icon ${PROJECT_SOURCE_DIR}/data/icons/${KELVARO_APP_ID}.ico)
-set(wxs ${PROJECT_SOURCE_DIR}/window/win32/kelvaro.wxs)
+set(wxs ${PROJECT_SOURCE_DIR}/views/win32/kelvaro.wxs)
 set(KELVARO_MSI ${PROJECT_BINARY_DIR}/kelvaro-${PROJECT_VERSION}-${KELVARO_WINDOWS_ARCH}.msi)
 add_custom_command(
   OUTPUT ${KELVARO_MSI}

@@ -18,9 +18,9 @@ if [ "${1:-}" = web ]; then
   # The floor takes the page's own style, inline as the page has it.
   mkdir -p build-web/bench
   awk 'FNR == NR { style = style $0 "\n"; next } /@KELVARO_STYLE@/ { printf "%s", style; next } 1' \
-    window/web/kelvaro.css bench/web_floor.html > build-web/bench/web_floor.html
+    views/web/kelvaro.css bench/web_floor.html > build-web/bench/web_floor.html
   for screen in 800x600 360x640; do # the window 1:1, and the phone's column
-    node bench/web_startup.mjs "${RUNS:-25}" "$screen" build-web/window/web/kelvaro.html \
+    node bench/web_startup.mjs "${RUNS:-25}" "$screen" build-web/views/web/kelvaro.html \
       build-web/bench/web_floor.html
   done
   exit 0
@@ -36,7 +36,7 @@ if [ "${1:-}" = windows ]; then
   export KELVARO_WINE_DRIVER=x11 KELVARO_WINE_PREFIX=$PWD/build-windows/wine-x11
   launchers=build-windows/bench/launchers
   mkdir -p "$launchers"
-  for exe in window/win32/kelvaro.exe bench/plain_win32_window.exe; do
+  for exe in views/win32/kelvaro.exe bench/plain_win32_window.exe; do
     printf '#!/bin/sh\nexec %s %s\n' "$PWD/cmake/wine-run.sh" "$PWD/build-windows/$exe" \
       > "$launchers/$(basename "$exe" .exe)"
     chmod +x "$launchers/$(basename "$exe" .exe)"
@@ -52,6 +52,6 @@ cmake --preset bench > /dev/null
 cmake --build --preset bench -j "$(nproc)" --target kelvaro plain_qt_window bare_window \
   startup_bench check_bench
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-run build-bench/bench/startup_bench "${RUNS:-20}" build-bench/window/qt/kelvaro \
+run build-bench/bench/startup_bench "${RUNS:-20}" build-bench/views/qt/kelvaro \
   build-bench/bench/plain_qt_window build-bench/bench/bare_window
 run build-bench/bench/check_bench

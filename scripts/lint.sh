@@ -44,7 +44,7 @@ if [ -f build-windows/compile_commands.json ]; then
   mapfile -t includes < <(x86_64-w64-mingw32-g++-posix -E -x c++ -v - < /dev/null 2>&1 |
     sed -n '/search starts here/,/End of search list/p' | grep '^ ' |
     grep -vE 'posix/include$|include-fixed' | sed 's/^ /-extra-arg=-isystem/')
-  mapfile -t windows_units < <(git ls-files 'window/win32/*.cpp' 'tests/win32_*.cpp' 'tools/win32_*.cpp' \
+  mapfile -t windows_units < <(git ls-files 'views/win32/*.cpp' 'tests/views/win32/*.cpp' 'tools/win32_*.cpp' \
     'bench/*win32*.cpp')
   run-clang-tidy -p build-windows -quiet -j "$(nproc)" -extra-arg=--target=x86_64-w64-mingw32 \
     "${includes[@]}" "${windows_units[@]}" > build-windows/clang-tidy.log 2>&1 || {
@@ -60,13 +60,13 @@ if [ -f build-web/compile_commands.json ]; then
   # clang takes emscripten's C++ and system headers from its sysroot; the rest is checked above.
   sysroot=$(em-config CACHE)/sysroot
   run-clang-tidy -p build-web -quiet -j "$(nproc)" -extra-arg=--target=wasm32-unknown-emscripten \
-    -extra-arg=--sysroot="$sysroot" -extra-arg=-D__EMSCRIPTEN__ window/web/ \
+    -extra-arg=--sysroot="$sysroot" -extra-arg=-D__EMSCRIPTEN__ views/web/ \
     > build-web/clang-tidy.log 2>&1 || {
     grep -E 'warning:|error:' -A3 build-web/clang-tidy.log
     exit 1
   }
   cppcheck --project=build-web/compile_commands.json --library=googletest \
     --enable=warning,style,performance,portability --inline-suppr --error-exitcode=1 \
-    --suppress=missingIncludeSystem --file-filter='window/web/*' --std=c++20 -q -j "$(nproc)"
+    --suppress=missingIncludeSystem --file-filter='views/web/*' --std=c++20 -q -j "$(nproc)"
 fi
 echo "lint: clean"

@@ -6,7 +6,7 @@
 # KELVARO_SIGN_PASSWORD_FILE set, every program and installer is signed
 # (scripts/sign-windows.sh).
 # `scripts/package.sh web` builds the browser page, one self-contained
-# build-web/window/web/kelvaro.html, and the installable site build-web/site/ for a web server.
+# build-web/views/web/kelvaro.html, and the installable site build-web/site/ for a web server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +14,7 @@ if [ "${1:-}" = web ]; then
   scripts/setup.sh web
   cmake --preset web > /dev/null
   cmake --build --preset web -j "$(nproc)" --target kelvaro_page kelvaro_site
-  page=build-web/window/web/kelvaro.html
+  page=build-web/views/web/kelvaro.html
   echo "$page: $(stat -c %s "$page") bytes, $(gzip -9 -c "$page" | wc -c) gzipped"
   echo "build-web/site/: $(ls build-web/site | paste -sd ' ')"
   exit 0
@@ -27,11 +27,11 @@ if [ "${1:-}" = windows ]; then
     cmake --preset "$preset" > /dev/null
     cmake --build --preset "$preset" -j "$(nproc)" --target kelvaro
     # The program is signed before the installer and the zip take it in.
-    scripts/sign-windows.sh "$build/window/win32/kelvaro.exe"
+    scripts/sign-windows.sh "$build/views/win32/kelvaro.exe"
     cmake --build --preset "$preset" -j "$(nproc)" --target msi
     scripts/sign-windows.sh "$build"/kelvaro-*.msi
     (cd "$build" && cpack -G ZIP > /dev/null)
-    ls -l "$build/window/win32/kelvaro.exe" "$build"/kelvaro-*.zip "$build"/kelvaro-*.msi
+    ls -l "$build/views/win32/kelvaro.exe" "$build"/kelvaro-*.zip "$build"/kelvaro-*.msi
   done
   exit 0
 fi

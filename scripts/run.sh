@@ -22,7 +22,7 @@ if [ "${1:-}" = web ]; then
   echo "Building kelvaro.html in build-web/ (output in build-logs/)"
   step configure-web cmake --preset web
   step build-web cmake --build --preset web -j "$(nproc)" --target kelvaro_page
-  page=$PWD/build-web/window/web/kelvaro.html
+  page=$PWD/build-web/views/web/kelvaro.html
   if command -v xdg-open > /dev/null && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Opening $page"
     exec xdg-open "$page"
@@ -43,4 +43,4 @@ echo "Building Kelvaro in build-release/ (output in build-logs/)"
 step configure cmake --preset release
 step build cmake --build --preset release -j "$(nproc)" --target kelvaro
 echo "Starting Kelvaro"
-exec build-release/window/qt/kelvaro "$@"
+exec build-release/views/qt/kelvaro "$@"

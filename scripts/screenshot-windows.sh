@@ -24,7 +24,7 @@ shoot() {
   echo "docs/$3"
 }
 
-shoot wine-x11 build-windows/window/win32/kelvaro.exe kelvaro-windows.png
+shoot wine-x11 build-windows/views/win32/kelvaro.exe kelvaro-windows.png
 # The scheme's colours stay in the prefix they were set in.
 shoot wine-x11-high-contrast build-windows/tools/kelvaro_high_contrast.exe \
   kelvaro-windows-high-contrast.png

@@ -35,7 +35,7 @@ for preset in "${presets[@]}"; do
   if [ "$preset" = web ]; then
     echo "== web page and site in Chromium, Firefox ESR and WebKitGTK"
     # Each test has a bound of its own; this one holds should a browser hang its clean-up.
-    timeout --kill-after=30 1200 node --test tests/web/
+    timeout --kill-after=30 1200 node --test tests/views/web/
   fi
 done
 # CI also holds the sources to the linters, once, on the compile commands of the builds above.

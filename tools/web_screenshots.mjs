@@ -4,7 +4,7 @@
 // a check of bronze.
 // Usage: node tools/web_screenshots.mjs FOLDER
 import {join} from 'node:path';
-import {launchChromium, openKelvaro, pickElements} from '../tests/web/browser.mjs';
+import {launchChromium, openKelvaro, pickElements} from '../tests/views/web/browser.mjs';
 
 const folder = process.argv[2];
 // Scroll bars are shown as a reader's browser shows them.

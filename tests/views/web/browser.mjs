@@ -10,7 +10,7 @@ import {launchWebKit} from './webkit.mjs';
 
 // The page under test: $KELVARO_PAGE, or the one the web preset builds.
 export const pageUrl = pathToFileURL(
-  resolve(process.env.KELVARO_PAGE ?? 'build-web/window/web/kelvaro.html')).href;
+  resolve(process.env.KELVARO_PAGE ?? 'build-web/views/web/kelvaro.html')).href;
 export const wide = {viewport: {width: 800, height: 600}};
 export const phone = {viewport: {width: 390, height: 844}, isMobile: true, hasTouch: true,
   deviceScaleFactor: 2};

@@ -1,6 +1,6 @@
 #include "check_alloy.h"
-#include "commands.h"
 #include "form_description.h"
+#include "picks.h"
 
 #include <gtest/gtest.h>
 
@@ -9,37 +9,9 @@
 #include <vector>
 
 using namespace kelvaro;
+using namespace kelvaro::tests;
 
 namespace {
-
-// The user selects `element` in element list `list` (1 to 3); an empty text picks nothing.
-void pick(Kelvaro &form, std::size_t list, std::string_view element)
-{
-    if (element.empty())
-        return;
-    ListBox &box = form.List1.at(list);
-    for (Index i = 0; i < box.ListCount(); ++i) {
-        if (box.List(i) == element) {
-            box.setListIndex(i);
-            return;
-        }
-    }
-    throw std::invalid_argument("no element " + std::string(element));
-}
-
-void pickAll(Kelvaro &form, std::string_view first, std::string_view second,
-             std::string_view third = {})
-{
-    pick(form, 1, first);
-    pick(form, 2, second);
-    pick(form, 3, third);
-}
-
-void expectNoPicks(const Kelvaro &form)
-{
-    for (std::size_t list = 1; list <= 3; ++list)
-        EXPECT_EQ(form.List1[list].ListIndex(), noSelection) << "List1(" << list << ").ListIndex";
-}
 
 void expectNoAlloyButtonSelected(const Kelvaro &form)
 {
@@ -118,7 +90,7 @@ TEST_P(Report, NamesTheAlloyListsThePicksAndBlanksOnlyItsButton)
     const ReportCase &row = GetParam();
     Kelvaro form = loadKelvaro();
     pickAll(form, row.first, row.second, row.third);
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     EXPECT_EQ(form.Text1[0].Text, report(form, row.alloy, row.firstLine));
     for (std::size_t k = 0; k < form.Option1.size(); ++k) {
         const auto alloy = static_cast<Index>(k);
@@ -146,9 +118,9 @@ TEST(CheckReport, AlloyFoundTwiceIsStillNamed)
 {
     Kelvaro form = loadKelvaro();
     pickAll(form, "мед", "никел");
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     pickAll(form, "мед", "никел");
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     EXPECT_EQ(form.Text1[0].Text, report(form, 5, "Елементи на сплавта константан са:  мед, никел"))
         << "the second report must still carry the alloy's name";
     EXPECT_EQ(form.Option1[5].Caption, "");
@@ -158,9 +130,9 @@ TEST(CheckReport, LaterReportReplacesTheEarlierOne)
 {
     Kelvaro form = loadKelvaro();
     pickAll(form, "мед", "цинк");
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     pickAll(form, "желязо", "въглерод");
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     EXPECT_EQ(form.Text1[0].Text,
               report(form, 8, "Елементи на сплавта стомана са:  желязо, въглерод"));
     EXPECT_EQ(form.Option1[6].Caption, "");
@@ -171,11 +143,11 @@ TEST(CheckReport, FailedCheckKeepsTextAndCaptionsButDeselectsEveryButton)
 {
     Kelvaro form = loadKelvaro();
     pickAll(form, "мед", "цинк");
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     const Kelvaro before = form;
     selectOption(form, 3);
     pickAll(form, "цинк", "мед", "никел");
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     EXPECT_EQ(form.Text1[0].Text, before.Text1[0].Text);
     for (std::size_t k = 0; k < form.Option1.size(); ++k)
         EXPECT_EQ(form.Option1[k].Caption, before.Option1[k].Caption) << "Option1(" << k << ")";
@@ -188,69 +160,8 @@ TEST(CheckReport, SuccessfulCheckDeselectsTheButtonTheUserClicked)
     Kelvaro form = loadKelvaro();
     selectOption(form, 6);
     pickAll(form, "мед", "цинк");
-    Command1_Click(form, 0);
+    CheckAlloy(form);
     expectNoAlloyButtonSelected(form);
 }
-
-TEST(Commands, ClearRestoresEveryCaptionRemovesPicksAndKeepsReportAndValues)
-{
-    Kelvaro form = loadKelvaro();
-    for (auto [first, second] :
-         {std::pair {"мед", "цинк"}, {"мед", "калай"}, {"желязо", "въглерод"}}) {
-        pickAll(form, first, second);
-        Command1_Click(form, 0);
-    }
-    const std::string lastReport = form.Text1[0].Text;
-    pickAll(form, "злато", "сребро", "никел");
-    selectOption(form, 2);
-    Command1_Click(form, 1);
-    for (std::size_t k = 0; k < form.Option1.size(); ++k)
-        EXPECT_EQ(form.Option1[k].Caption, form.List1[0].List(static_cast<Index>(k)))
-            << "Option1(" << k << ")";
-    expectNoPicks(form);
-    EXPECT_EQ(form.Text1[0].Text, lastReport);
-    EXPECT_TRUE(form.Option1[2].Value) << "clear leaves the alloy buttons' selection alone";
-}
-
-TEST(Commands, ClearRightAfterStartChangesNothing)
-{
-    Kelvaro form = loadKelvaro();
-    Command1_Click(form, 1);
-    const Kelvaro fresh = loadKelvaro();
-    EXPECT_EQ(form.Text1[0].Text, fresh.Text1[0].Text);
-    for (std::size_t k = 0; k < form.Option1.size(); ++k)
-        EXPECT_EQ(form.Option1[k].Caption, fresh.Option1[k].Caption) << "Option1(" << k << ")";
-}
-
-TEST(Commands, CheckAfterClearNamesTheAlloyAndBlanksItsRestoredCaption)
-{
-    Kelvaro form = loadKelvaro();
-    pickAll(form, "мед", "цинк");
-    Command1_Click(form, 0);
-    Command1_Click(form, 1);
-    EXPECT_EQ(form.Option1[6].Caption, "месинг");
-    pickAll(form, "мед", "цинк");
-    Command1_Click(form, 0);
-    EXPECT_EQ(form.Option1[6].Caption, "");
-    EXPECT_TRUE(form.Text1[0].Text.starts_with("Елементи на сплавта месинг са:  мед, цинк\r\n"));
-}
-
-class UnknownCommand : public testing::TestWithParam<Index>
-{
-};
-
-TEST_P(UnknownCommand, DoesNothing)
-{
-    Kelvaro form = loadKelvaro();
-    pickAll(form, "мед", "цинк");
-    selectOption(form, 1);
-    Command1_Click(form, GetParam());
-    EXPECT_EQ(form.List1[1].ListIndex(), 7) << "Command1_Click(" << GetParam() << ")";
-    EXPECT_EQ(form.List1[2].ListIndex(), 11);
-    EXPECT_TRUE(form.Option1[1].Value);
-    EXPECT_EQ(form.Text1[0].Text, loadKelvaro().Text1[0].Text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Commands, UnknownCommand, testing::Values(-1, 2, INT16_MAX));
 
 } // namespace
