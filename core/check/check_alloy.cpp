@@ -82,7 +82,8 @@ void reportAlloy(Kelvaro &form, const Identification &identification)
         const auto i = static_cast<std::size_t>(alloy);
         // The name comes from the names list: the button's caption is blank once the alloy is
         // found.
-        std::string report = std::string(prefix) + form.List1[0].List(alloy) + std::string(infix);
+        std::string report
+            = std::string(prefix) + alloyNames(form).List(alloy) + std::string(infix);
         for (std::size_t list = 1; list <= 3; ++list) {
             if (identification.picks.positions.at(list - 1) == noSelection)
                 continue;
@@ -90,7 +91,7 @@ void reportAlloy(Kelvaro &form, const Identification &identification)
             report += pickedText(form, identification.picks, list);
         }
         report += lineEnd;
-        report += form.List1[4].List(alloy);
+        report += descriptions(form).List(alloy);
         report += lineEnd;
         form.Text1[0].Text = std::move(report);
         form.Option1.at(i).Caption.clear();

@@ -15,7 +15,7 @@ void Command1_Click(Kelvaro &form, Index index)
 void ClearAll(Kelvaro &form)
 {
     for (std::size_t i = 0; i < form.Option1.size(); ++i)
-        form.Option1[i].Caption = form.List1[0].List(static_cast<Index>(i));
+        form.Option1[i].Caption = alloyNames(form).List(static_cast<Index>(i));
     clearElementPicks(form);
 }
 

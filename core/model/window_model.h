@@ -70,6 +70,17 @@ struct Kelvaro
     Frame Frame1;
 };
 
+// The hidden lists that hold the catalogue for the logic, which reads them by position: the
+// alloys' names, List1(0), and their descriptions, List1(4).
+[[nodiscard]] inline const ListBox &alloyNames(const Kelvaro &form)
+{
+    return form.List1[0];
+}
+[[nodiscard]] inline const ListBox &descriptions(const Kelvaro &form)
+{
+    return form.List1[4];
+}
+
 // An alloy whose button shows no caption has been found since the last clear.
 [[nodiscard]] bool isFound(const Kelvaro &form, Index alloy);
 

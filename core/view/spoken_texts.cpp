@@ -9,7 +9,7 @@ std::string alloyButtonName(const Kelvaro &form, Index alloy)
     if (!isFound(form, alloy))
         return form.Option1.at(static_cast<std::size_t>(alloy)).Caption;
     // "сплав" is feminine whatever the gender of the alloy's own name.
-    return form.List1[0].List(alloy) + ", намерена сплав";
+    return alloyNames(form).List(alloy) + ", намерена сплав";
 }
 
 std::string commandOutcome(const Kelvaro &form, Index command)
@@ -22,7 +22,7 @@ std::string commandOutcome(const Kelvaro &form, Index command)
     if (alloy == noSelection)
         return "Няма сплав с тези елементи в този ред.";
     // From the names list: the caption of an alloy found before is blank.
-    return "Намерена сплав: " + form.List1[0].List(alloy) + ".";
+    return "Намерена сплав: " + alloyNames(form).List(alloy) + ".";
 }
 
 std::string pickDescription(const Kelvaro &form, std::size_t list)

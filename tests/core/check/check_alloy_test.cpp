@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 std::string report(const Kelvaro &form, Index alloy, std::string_view firstLine)
 {
-    return std::string(firstLine) + "\r\n" + form.List1[4].List(alloy) + "\r\n";
+    return std::string(firstLine) + "\r\n" + descriptions(form).List(alloy) + "\r\n";
 }
 
 struct ReportCase
@@ -94,7 +94,7 @@ TEST_P(Report, NamesTheAlloyListsThePicksAndBlanksOnlyItsButton)
     EXPECT_EQ(form.Text1[0].Text, report(form, row.alloy, row.firstLine));
     for (std::size_t k = 0; k < form.Option1.size(); ++k) {
         const auto alloy = static_cast<Index>(k);
-        const std::string expected = alloy == row.alloy ? "" : form.List1[0].List(alloy);
+        const std::string expected = alloy == row.alloy ? "" : alloyNames(form).List(alloy);
         EXPECT_EQ(form.Option1[k].Caption, expected) << "Option1(" << k << ").Caption";
     }
     expectNoPicks(form);

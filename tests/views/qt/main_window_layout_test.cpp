@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, ShowsTheDesignTimeCaptionsItemsAndText)
     EXPECT_EQ(control<QPushButton>(QStringLiteral("Command1_1"))->text(), QStringLiteral("Чисти"));
     for (int k = 0; k < 10; ++k) {
         EXPECT_EQ(alloyButton(k)->text().toStdString(),
-                  window->model().List1[0].List(static_cast<Index>(k)))
+                  alloyNames(window->model()).List(static_cast<Index>(k)))
             << "Option1_" << k;
         EXPECT_FALSE(alloyButton(k)->isChecked()) << "Option1_" << k;
     }

@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, CheckingBrassReportsItAndBlanksItsButton)
     pick(2, QStringLiteral("цинк"));
     press(0);
     const QString expected = QStringLiteral("Елементи на сплавта месинг са:  мед, цинк\n")
-        + QString::fromStdString(window->model().List1[4].List(6)) + QLatin1Char('\n');
+        + QString::fromStdString(descriptions(window->model()).List(6)) + QLatin1Char('\n');
     EXPECT_EQ(report(), expected);
     EXPECT_EQ(alloyButton(6)->text(), QString());
     EXPECT_TRUE(alloyButton(6)->isVisible());
