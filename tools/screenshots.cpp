@@ -13,7 +13,7 @@ namespace {
 
 bool shown(kelvaro::MainWindow &window)
 {
-    window.centreOnScreen();
+    window.placeOnScreen();
     window.show();
     // Key presses need the focus, which no window manager hands out on a bare virtual display.
     window.activateWindow();

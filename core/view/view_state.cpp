@@ -57,6 +57,7 @@ ControlView viewOf(const Kelvaro &form, const ControlDescription &control)
         break;
     case ControlKind::TextBox:
         view.text = form.Text1.at(i).Text;
+        view.fromFirstLine = true; // a report is read from its start
         break;
     }
     if (view.accessibleName.empty())
@@ -118,6 +119,17 @@ ViewState viewState(const Kelvaro &form)
     std::transform(shownControls().begin(), shownControls().end(), state.begin(),
                    [&form](const ControlDescription *control) { return viewOf(form, *control); });
     return state;
+}
+
+WindowView windowView()
+{
+    const FormDescription &form = kelvaroForm();
+    return {.title = std::string(form.caption),
+            .systemMenu = form.controlBox,
+            .minimizeButton = form.minButton,
+            .maximizeButton = form.maxButton,
+            .resizable = !form.fixedBorder,
+            .centred = form.centredOnScreen};
 }
 
 void pickRow(Kelvaro &form, const ControlDescription &list, Index row)

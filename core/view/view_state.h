@@ -23,7 +23,19 @@ struct ControlView
     std::string accessibleName;
     std::string accessibleDescription;
     bool tabStop = false; // Tab stops here; of the alloy group, only at one button
+    bool fromFirstLine = false; // a text box: a new text is shown from its first line
     friend bool operator==(const ControlView &, const ControlView &) = default;
+};
+
+// The window's frame, as every view that has one gives it.
+struct WindowView
+{
+    std::string title;
+    bool systemMenu = false; // with the close button
+    bool minimizeButton = false;
+    bool maximizeButton = false;
+    bool resizable = false; // by dragging its border
+    bool centred = false; // on the screen, at start
 };
 
 // One entry per shown control, in the order of shownControls().
@@ -40,6 +52,8 @@ using ViewState = std::vector<ControlView>;
 [[nodiscard]] const std::vector<const ControlDescription *> &readingOrder();
 
 [[nodiscard]] ViewState viewState(const Kelvaro &form);
+
+[[nodiscard]] WindowView windowView();
 
 // The user picks `row` of an element list, or takes the pick back with -1.
 void pickRow(Kelvaro &form, const ControlDescription &list, Index row);

@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
     kelvaro::MainWindow window;
     kelvaro::closeOnTermination(window);
-    window.centreOnScreen();
+    window.placeOnScreen();
     window.show();
     return QApplication::exec();
 }

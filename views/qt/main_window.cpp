@@ -17,27 +17,25 @@ namespace kelvaro {
 
 namespace {
 
-Qt::WindowFlags titleBarFlags(const FormDescription &form)
+Qt::WindowFlags titleBarFlags(const WindowView &frame)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (form.controlBox)
+    if (frame.systemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (form.minButton)
+    if (frame.minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
-    if (form.maxButton)
+    if (frame.maximizeButton)
         flags |= Qt::WindowMaximizeButtonHint;
     return flags;
 }
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent, titleBarFlags(kelvaroForm())), form(loadKelvaro())
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent), form(loadKelvaro())
 {
     installAccessibleRoles();
     const FormDescription &description = kelvaroForm();
     setObjectName(toQString(description.name));
-    setWindowTitle(toQString(description.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvaro-32.png")));
     setFont(windowFont(description, *style()));
     paintBackground(this, toQColor(description.background));
@@ -52,14 +50,28 @@ MainWindow::MainWindow(QWidget *parent)
         widgets.push_back(widget);
         connectInput(widget, *control);
     }
-    setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
+    frameWindow(
+        QSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight)));
 
     showState();
     widgets.at(focusAtStart())->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::centreOnScreen()
+void MainWindow::frameWindow(QSize clientSize)
 {
+    const WindowView frame = windowView();
+    setWindowFlags(titleBarFlags(frame));
+    setWindowTitle(toQString(frame.title));
+    if (frame.resizable)
+        resize(clientSize);
+    else
+        setFixedSize(clientSize);
+}
+
+void MainWindow::placeOnScreen()
+{
+    if (!windowView().centred)
+        return; // where the window manager puts it
     if (const QScreen *display = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(display->availableGeometry().center());

@@ -124,8 +124,13 @@ void showText(QWidget *widget, const ControlView &view)
 {
     if (auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
         const QString text = toDisplayedText(view.text);
-        if (shownText(*box) != text) // an unchanged report keeps the reader's place
-            box->setPlainText(text);
+        if (shownText(*box) == text)
+            return; // an unchanged report keeps the reader's place
+        box->setPlainText(text);
+        if (view.fromFirstLine) {
+            box->moveCursor(QTextCursor::Start);
+            box->ensureCursorVisible();
+        }
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         if (button->text() != toQString(view.text))
             button->setText(toQString(view.text));

@@ -79,7 +79,8 @@ std::string viewJson(const ViewState &state)
             number("pick", view.pick),
             field("name", jsonString(view.accessibleName)),
             field("description", jsonString(view.accessibleDescription)),
-            flag("tabStop", view.tabStop)};
+            flag("tabStop", view.tabStop),
+            flag("fromFirstLine", view.fromFirstLine)};
         return joined('{', fields, asIs, '}');
     };
     return joined('[', state, object, ']');

@@ -14,7 +14,8 @@ namespace kelvaro::web {
 [[nodiscard]] std::string jsonString(std::string_view text);
 
 // One object per shown control, in the order of shownControls(), named by the id its element has
-// in the page's markup: [{"id","text","checked","pick","name","description","tabStop"}].
+// in the page's markup:
+// [{"id","text","checked","pick","name","description","tabStop","fromFirstLine"}].
 [[nodiscard]] std::string viewJson(const ViewState &state);
 
 } // namespace kelvaro::web

@@ -96,10 +96,12 @@ function shownControl(element) {
   if (element.matches('[role=listbox]')) return Object.assign(shown, listBox(element));
   if (element.matches('textarea')) {
     const fit = fitReport(element);
-    shown.showText = (text) => {
+    shown.showText = (text, fromFirstLine) => {
       element.value = text;
-      element.setSelectionRange(0, 0); // a new report is read from its first line
-      element.scrollTop = 0;
+      if (fromFirstLine) {
+        element.setSelectionRange(0, 0);
+        element.scrollTop = 0;
+      }
       fit();
     };
   } else if (element.matches('fieldset')) {
@@ -115,7 +117,7 @@ function shownControl(element) {
 
 // Shows one control's view, setting only what differs from the view shown before.
 function showView(shown, view, before) {
-  if (view.text !== before.text) shown.showText(view.text);
+  if (view.text !== before.text) shown.showText(view.text, view.fromFirstLine);
   if (view.checked !== before.checked) shown.showChecked(view.checked);
   if (view.pick !== before.pick) shown.showPick(view.pick);
   if (shown.showName) {

@@ -164,8 +164,8 @@ void showView(HWND control, const ControlView &view)
 {
     const ControlKind kind = view.control->kind;
     if (kind != ControlKind::ListBox && showText(control, toWide(view.text))
-        && kind == ControlKind::TextBox) {
-        SendMessageW(control, EM_SETSEL, 0, 0); // a new report is read from its first line
+        && view.fromFirstLine) {
+        SendMessageW(control, EM_SETSEL, 0, 0);
         SendMessageW(control, EM_SCROLLCARET, 0, 0);
     }
     const WPARAM check = view.checked ? BST_CHECKED : BST_UNCHECKED;

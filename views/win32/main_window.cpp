@@ -312,12 +312,11 @@ HWND createMainWindow(HINSTANCE instance)
 {
     if (!registerWindowClass(instance))
         return nullptr;
-    const FormDescription &form = kelvaroForm();
-    const DWORD style = windowStyle(form);
-    HWND window = CreateWindowExW(0, className, toWide(form.caption).c_str(), style, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                  instance, nullptr);
-    if (window != nullptr)
+    const WindowView frame = windowView();
+    HWND window = CreateWindowExW(0, className, toWide(frame.title).c_str(), windowStyle(frame),
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window != nullptr && frame.centred)
         centreOnScreen(window);
     return window;
 }

@@ -22,16 +22,16 @@ HFONT createWindowFont(UINT dpi)
     return CreateFontIndirectW(&face);
 }
 
-DWORD windowStyle(const FormDescription &form)
+DWORD windowStyle(const WindowView &frame)
 {
     DWORD style = WS_OVERLAPPED | WS_CAPTION; // a caption with a fixed single border
-    if (form.controlBox)
+    if (frame.systemMenu)
         style |= WS_SYSMENU;
-    if (form.minButton)
+    if (frame.minimizeButton)
         style |= WS_MINIMIZEBOX;
-    if (form.maxButton)
+    if (frame.maximizeButton)
         style |= WS_MAXIMIZEBOX;
-    if (!form.fixedBorder)
+    if (frame.resizable)
         style |= WS_THICKFRAME;
     return style;
 }

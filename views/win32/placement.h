@@ -1,13 +1,14 @@
 #pragma once
 
-#include "form_description.h"
+#include "view_state.h"
 
 #include <windows.h>
 
-// The window's frame, size, place and font at a DPI, from the design table.
+// The window's frame, from the view state, and its size, place and font at a DPI, from the design
+// table.
 namespace kelvaro::win32 {
 
-[[nodiscard]] DWORD windowStyle(const FormDescription &form);
+[[nodiscard]] DWORD windowStyle(const WindowView &frame);
 
 // The one font of the window at `dpi`, or the next serif face with Cyrillic where it is missing.
 [[nodiscard]] HFONT createWindowFont(UINT dpi);

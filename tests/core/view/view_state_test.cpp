@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace kelvaro;
@@ -89,6 +90,11 @@ TEST(ViewState, ShowsOnlyTheShownControlsInTabOrderAndStartsInTheReport)
               (std::vector<std::string> {"Text1_0", "Option1_0", "List1_1", "List1_2", "List1_3",
                                          "Command1_0", "Command1_1"}));
     EXPECT_EQ(controlName(*shownControls().at(focusAtStart())), "Text1_0");
+    EXPECT_TRUE(viewOf(state, "Text1_0").fromFirstLine);
+    const WindowView frame = windowView(); // fixed, centred, with only the close button
+    EXPECT_EQ(std::tuple(frame.title, frame.systemMenu, frame.minimizeButton, frame.maximizeButton,
+                         frame.resizable, frame.centred),
+              std::tuple(std::string("Kelvaro"), true, false, false, false, true));
     std::vector<std::string> read;
     for (const ControlDescription *control : readingOrder())
         read.push_back(controlName(*control));

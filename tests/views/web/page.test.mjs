@@ -179,6 +179,17 @@ test('without JavaScript or WebAssembly the page says so in Bulgarian, and nothi
     }
   });
 
+// The JSON's two sides: the core writes each view state, the script reads `view.…` of each.
+test('the view state\'s JSON holds each field the script reads, and no other', async () => {
+  const script = readFileSync('views/web/view.js', 'utf8');
+  const read = [...new Set([...script.matchAll(/\bview\.(\w+)/g)].map(([, key]) => key))];
+  const page = await openKelvaro(browser);
+  const written = await page.evaluate(() => JSON.parse(UTF8ToString(_kelvaro_view()))
+    .map((view) => Object.keys(view).filter((key) => key !== 'id').sort().join()));
+  assert.deepEqual([...new Set(written)], [read.sort().join()]);
+  await page.context().close();
+});
+
 test('the one file stays within 300 KB, and 120 KB gzipped', () => {
   const file = readFileSync(fileURLToPath(pageUrl));
   assert.ok(file.length <= 300 * 1024 && gzipSync(file, {level: 9}).length <= 120 * 1024);
