@@ -23,29 +23,11 @@ double relativeLuminance(Rgb colour)
 
 // The colours a control of this kind takes from the system: buttons their face, the rest the
 // colours of a window's text.
-ControlColours systemColoursOf(ControlKind kind, const SystemColours &system)
+TextColours systemColoursOf(ControlKind kind, const SystemColours &system)
 {
     if (kind == ControlKind::CommandButton)
         return {system.buttonFace, system.buttonText};
     return {system.window, system.windowText};
-}
-
-// One step darker, keeping the hue: every channel by 10/11, as a value of 110 % less.
-Rgb darker(Rgb colour)
-{
-    const auto step = [](std::uint8_t channel) {
-        return static_cast<std::uint8_t>(std::lround(channel * 10.0 / 11.0));
-    };
-    return {step(colour.red), step(colour.green), step(colour.blue)};
-}
-
-// One step lighter: every channel a tenth of the way to white.
-Rgb lighter(Rgb colour)
-{
-    const auto step = [](std::uint8_t channel) {
-        return static_cast<std::uint8_t>(channel + std::lround((255 - channel) / 10.0));
-    };
-    return {step(colour.red), step(colour.green), step(colour.blue)};
 }
 
 // `fraction` of the way from `from` to `to`.
@@ -55,6 +37,37 @@ Rgb mixed(Rgb from, Rgb to, double fraction)
         return static_cast<std::uint8_t>(std::lround(a + (b - a) * fraction));
     };
     return {mix(from.red, to.red), mix(from.green, to.green), mix(from.blue, to.blue)};
+}
+
+// One step darker, keeping the hue: every channel by 10/11, as a value of 110 % less.
+Rgb darker(Rgb colour)
+{
+    return mixed(colour, black, 1.0 / 11);
+}
+
+// One step lighter: every channel a tenth of the way to white.
+Rgb lighter(Rgb colour)
+{
+    return mixed(colour, white, 0.1);
+}
+
+// A control, or the window, on `own` colours: the design's background with the system's text,
+// or under high contrast the system's pair, which is then taken whole with its highlight.
+ControlColours coloursOn(TextColours own, const SystemColours &system)
+{
+    const TextColours highlight {system.highlight, system.highlightText};
+    if (system.highContrast)
+        return {own.background, own.text, system.window, own.text, own.text, highlight, highlight};
+    const Rgb text = legibleTextOn(own.background, own.text);
+    const Rgb edge = mixed(own.background, black, 1.0 / 3);
+    const Rgb mark = focusMarkOn(own.background, system);
+    return {.background = own.background,
+            .text = text,
+            .field = white,
+            .light = mixed(own.background, white, 0.8),
+            .edge = edge,
+            .pressed = {edge, legibleTextOn(edge, text)},
+            .mark = {mark, legibleTextOn(mark, system.highlightText)}};
 }
 
 } // namespace
@@ -75,24 +88,17 @@ Rgb legibleTextOn(Rgb background, Rgb systemText)
 
 ControlColours controlColours(const ControlDescription &control, const SystemColours &system)
 {
-    const ControlColours own = systemColoursOf(control.kind, system);
-    if (system.highContrast || !control.background)
-        return own; // the user's scheme is chosen to be read: it is taken whole
-    return {*control.background, legibleTextOn(*control.background, own.text)};
+    TextColours own = systemColoursOf(control.kind, system);
+    if (control.background && !system.highContrast)
+        own.background = *control.background;
+    return coloursOn(own, system);
 }
 
 ControlColours formColours(const FormDescription &form, const SystemColours &system)
 {
     if (system.highContrast)
-        return {system.window, system.windowText};
-    return {form.background, legibleTextOn(form.background, system.windowText)};
-}
-
-EdgeColours edgesOn(Rgb background, const SystemColours &system)
-{
-    if (system.highContrast)
-        return {system.windowText, system.windowText};
-    return {mixed(background, white, 0.8), mixed(background, black, 0.45)};
+        return coloursOn({system.window, system.windowText}, system);
+    return coloursOn({form.background, system.windowText}, system);
 }
 
 Rgb focusMarkOn(Rgb background, const SystemColours &system)
@@ -102,9 +108,9 @@ Rgb focusMarkOn(Rgb background, const SystemColours &system)
     return darkBlue;
 }
 
-ControlColours pickedRowColours(const SystemColours &system)
+TextColours pickedRowColours(const SystemColours &system)
 {
-    ControlColours row {system.highlight, system.highlightText};
+    TextColours row {system.highlight, system.highlightText};
     if (system.highContrast)
         return row;
     const bool lightText = contrastRatio(row.text, black) > contrastRatio(row.background, black);

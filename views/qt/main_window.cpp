@@ -2,7 +2,7 @@
 
 #include "announcer.h"
 #include "form_description.h"
-#include "legible_colours.h"
+#include "qt_colours.h"
 #include "qt_strings.h"
 #include "widgets.h"
 #include "window_font.h"
@@ -38,7 +38,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), form(loadKelvaro())
     setObjectName(toQString(description.name));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvaro-32.png")));
     setFont(windowFont(description, *style()));
-    paintBackground(this, toQColor(description.background));
+    paintControl(this, nullptr);
 
     QWidget *frame = nullptr; // the container of the alloy buttons
     for (const ControlDescription *control : shownControls()) {

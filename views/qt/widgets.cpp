@@ -2,7 +2,7 @@
 
 #include "focus_marks.h"
 #include "form_description.h"
-#include "legible_colours.h"
+#include "qt_colours.h"
 #include "qt_strings.h"
 #include "view_state.h"
 
@@ -49,10 +49,10 @@ QString toDisplayedText(const std::string &text)
     return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QPlainTextEdit *createTextBox(QWidget *container)
+QPlainTextEdit *createTextBox(const ControlDescription &control, QWidget *container)
 {
     auto *box = new ReportBox(container);
-    keepLegibleSystemColours(box);
+    paintField(box, control);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::StrongFocus);
@@ -67,7 +67,7 @@ QPlainTextEdit *createTextBox(QWidget *container)
 QListWidget *createListBox(const ControlDescription &control, QWidget *container)
 {
     auto *list = new QListWidget(container);
-    keepLegibleSystemColours(list);
+    paintField(list, control);
     list->setItemDelegate(new CurrentRowMark(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
@@ -77,24 +77,12 @@ QListWidget *createListBox(const ControlDescription &control, QWidget *container
     return list;
 }
 
-// Styles shade a button's colour into a gradient; a command button shows its colour whole.
-void fillCommandButton(QPushButton *button, const QColor &colour)
-{
-    const QColor text = legibleTextOn(colour, button->palette().color(QPalette::ButtonText));
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
-                       " border-radius: 2px; }"
-                       " QPushButton:focus { border: 2px solid %2; }"
-                       " QPushButton:pressed { background-color: %3; }")
-            .arg(colour.name(), text.name(), colour.darker(150).name()));
-}
-
 QPushButton *createCommandButton(const ControlDescription &control, QWidget *container)
 {
     auto *button = new CommandButton(container);
     button->setAutoDefault(false);
     button->setDefault(false);
-    fillCommandButton(button, toQColor(control.background.value_or(Rgb {192, 192, 192})));
+    paintCommandButton(button, control);
     return button;
 }
 
@@ -117,7 +105,7 @@ QWidget *createPlainWidget(const ControlDescription &control, QWidget *container
     case ControlKind::TextBox:
         break;
     }
-    return createTextBox(container);
+    return createTextBox(control, container);
 }
 
 void showText(QWidget *widget, const ControlView &view)
@@ -187,7 +175,7 @@ QWidget *createWidget(const ControlDescription &control, QWidget *container)
     widget->setObjectName(toQString(controlName(control)));
     widget->setGeometry(toPixels(control.rect));
     if (control.background && control.kind != ControlKind::CommandButton)
-        paintBackground(widget, toQColor(*control.background)); // command buttons fill themselves
+        paintControl(widget, &control); // command buttons fill themselves
     return widget;
 }
 

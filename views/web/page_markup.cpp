@@ -13,15 +13,6 @@ namespace kelvaro::web {
 
 namespace {
 
-// The browser's colours in the usual light scheme, standing for the system's; the highlight is
-// Windows' blue, which does not stand out on the window's light blue.
-constexpr SystemColours browserColours {.window = {255, 255, 255},
-                                        .windowText = {0, 0, 0},
-                                        .buttonFace = {239, 239, 239},
-                                        .buttonText = {0, 0, 0},
-                                        .highlight = {0, 120, 215},
-                                        .highlightText = {255, 255, 255}};
-
 // Under forced colours each system colour is a CSS keyword. The decisions are taken with a
 // stand-in for each, and every colour that comes back must be one of them: under high contrast
 // the user's scheme is taken whole.
@@ -68,16 +59,16 @@ std::string property(std::string_view name, Rgb colour, const SystemColours &sys
     return "--" + std::string(name) + ':' + cssColour(colour, system) + ';';
 }
 
-// The style sheet's colours in one scheme: the window's, and each control's own.
+// The style sheet's colours in one scheme: the window's, and each control's own. Around the
+// window, where the page shows it 1:1, lies the system's window colour.
 std::string colourRules(const SystemColours &system)
 {
     const ControlColours window = formColours(kelvaroForm(), system);
-    const ControlColours picked = pickedRowColours(system);
+    const TextColours picked = pickedRowColours(system);
     std::string css = ":root{" + property("desk", system.window, system)
         + property("window", window.background, system)
-        + property("window-text", window.text, system)
-        + property("edge-light", edgesOn(window.background, system).light, system)
-        + property("focus", focusMarkOn(window.background, system), system)
+        + property("window-text", window.text, system) + property("light", window.light, system)
+        + property("focus", window.mark.background, system)
         + property("pick", picked.background, system) + property("pick-text", picked.text, system)
         + '}';
     for (const ControlDescription *control : shownControls()) {
@@ -86,7 +77,9 @@ std::string colourRules(const SystemColours &system)
         const std::string id = controlName(*control);
         css += (control->inFrame ? "[for=" + id + ']' : '#' + id) + '{'
             + property("background", own.background, system) + property("text", own.text, system)
-            + property("edge", edgesOn(own.background, system).dark, system) + '}';
+            + property("edge", own.edge, system)
+            + property("pressed", own.pressed.background, system)
+            + property("pressed-text", own.pressed.text, system) + '}';
     }
     return css;
 }

@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "legible_colours.h"
+#include "qt_colours.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -127,7 +127,7 @@ TEST_F(Win32WindowTest, EveryShownControlSitsAtItsPlaceAtEveryDpiAndHiddenOnesAr
 
 // The most frequent colour that `window` draws in `area` of its client area, and the one that
 // stands out most from it: the text.
-ControlColours drawnColours(HWND window, const RECT &area)
+TextColours drawnColours(HWND window, const RECT &area)
 {
     HDC screen = GetDC(window);
     HDC dc = CreateCompatibleDC(screen);
@@ -147,7 +147,7 @@ ControlColours drawnColours(HWND window, const RECT &area)
         std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
             return a.second < b.second;
         })->first);
-    ControlColours colours {background, background};
+    TextColours colours {background, background};
     for (const auto &[drawn, count] : counts) {
         if (contrastRatio(background, win32::toRgb(drawn))
             > contrastRatio(background, colours.text))
@@ -225,7 +225,7 @@ TEST_P(Win32Colours, EveryTextReadsWellOnItsBackground)
             continue; // its caption shares the labels' colours; its lines are the system's
         SCOPED_TRACE(controlName(*described));
         HWND hwnd = control(described->kind, described->index.value_or(0));
-        const ControlColours shown = drawnColours(hwnd, textArea(hwnd, described->kind));
+        const TextColours shown = drawnColours(hwnd, textArea(hwnd, described->kind));
         EXPECT_GE(contrastRatio(shown.background, shown.text), minimumTextContrast);
         if (described->kind != ControlKind::ListBox) { // lists draw in the system's own colours
             EXPECT_EQ(shown.background, controlColours(*described, system).background);
