@@ -1,7 +1,5 @@
 #include "page_data.h"
 
-#include "form_description.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -73,7 +71,6 @@ std::string viewJson(const ViewState &state)
 {
     const auto object = [](const ControlView &view) {
         const std::vector<std::string> fields {
-            field("id", jsonString(controlName(*view.control))),
             field("text", jsonString(view.text)),
             flag("checked", view.checked),
             number("pick", view.pick),

@@ -13,9 +13,8 @@ namespace kelvaro::web {
 // A JSON string literal of `text`, quotes included.
 [[nodiscard]] std::string jsonString(std::string_view text);
 
-// One object per shown control, in the order of shownControls(), named by the id its element has
-// in the page's markup:
-// [{"id","text","checked","pick","name","description","tabStop","fromFirstLine"}].
+// One object per shown control, in the order of shownControls(), which the page's markup gives
+// by the controls' ids: [{"text","checked","pick","name","description","tabStop","fromFirstLine"}].
 [[nodiscard]] std::string viewJson(const ViewState &state);
 
 } // namespace kelvaro::web

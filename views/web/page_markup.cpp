@@ -237,7 +237,10 @@ std::string windowMarkup()
 {
     const FormDescription &form = kelvaroForm();
     const ViewState start = viewState(loadKelvaro());
-    std::string html = "<div id=\"Kelvaro\""
+    std::string order; // the ids of the shown controls, in the core's order
+    for (const ControlDescription *control : shownControls())
+        order += (order.empty() ? "" : " ") + controlName(*control);
+    std::string html = "<div id=\"Kelvaro\"" + attribute("data-controls", order)
         + attribute("data-focus", controlName(*shownControls().at(focusAtStart())))
         + attribute("style",
                     "--width:" + std::to_string(twipsToPixels(form.clientWidth))

@@ -15,7 +15,9 @@ namespace kelvaro::web {
 // and the colours of every control, for the usual colour scheme and under forced colours.
 [[nodiscard]] std::string headMarkup();
 
-// The window: every shown control in reading order at its place, in pixels at 96 dots per inch
+// The window, which names its shown controls in the order of shownControls() (data-controls) and
+// the one with the focus at start (data-focus): every shown control in reading order at its place,
+// in pixels at 96 dots per inch
 // as unitless custom properties (--left, --top, --width, --height); the alloy buttons in their
 // frame, the element lists under their heading in #elements, and the command buttons with the
 // line that says each command's outcome (#outcome) in #commands.

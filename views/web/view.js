@@ -132,24 +132,19 @@ function showView(shown, view, before) {
   if (view.tabStop !== before.tabStop) shown.input.tabIndex = view.tabStop ? 0 : -1;
 }
 
-// Feeds the user's input on one control into the core, then shows the state it leads to.
-function connectInput(shown, position, showState, outcome) {
+// Feeds the user's input on one control into the core through `update` (see startKelvaro).
+function connectInput(shown, position, update, outcome) {
   const input = shown.input;
   if (shown.onPick) {
     shown.onPick((row) => {
       input.focus();
-      _kelvaro_pick(position, row);
-      showState();
+      update(() => _kelvaro_pick(position, row));
     });
   } else if (input.matches('[type=radio]')) {
-    input.addEventListener('change', () => {
-      _kelvaro_select(position);
-      showState();
-    });
+    input.addEventListener('change', () => update(() => _kelvaro_select(position)));
   } else if (input.matches('button')) {
     input.addEventListener('click', () => {
-      const sentence = UTF8ToString(_kelvaro_press(position));
-      showState();
+      const sentence = update(() => UTF8ToString(_kelvaro_press(position)));
       // Seen, and heard: a new node each time, so that the same sentence twice is said twice.
       outcome.replaceChildren(Object.assign(document.createElement('span'), {textContent: sentence}));
       outcome.scrollIntoView({block: 'nearest'}); // in the bar at the screen's foot it is already
@@ -158,22 +153,26 @@ function connectInput(shown, position, showState, outcome) {
 }
 
 function startKelvaro() {
-  let views = fromCore(_kelvaro_view());
-  const controls = views.map(({id}) => {
-    const element = document.getElementById(id);
-    if (!element) throw new Error(`the page's markup has no control ${id}`);
-    return shownControl(element);
-  });
-  const showState = () => {
+  // The shown controls in the core's order, as the markup names them.
+  const ids = document.getElementById('Kelvaro').dataset.controls.split(' ');
+  const controls = ids.map((id) => shownControl(document.getElementById(id)));
+  // The view state shown, which the markup holds at start: the core is asked for it when the user
+  // first acts, not while the page starts.
+  let views = null;
+  // Runs the user's `input` in the core, shows the state it leads to, and gives input's result.
+  const update = (input) => {
+    views ??= fromCore(_kelvaro_view());
+    const result = input();
     const state = fromCore(_kelvaro_view());
     state.forEach((view, i) => showView(controls[i], view, views[i]));
     views = state;
+    return result;
   };
   const outcome = document.getElementById('outcome');
   controls.forEach((shown, position) => {
-    connectInput(shown, position, showState, outcome);
+    connectInput(shown, position, update, outcome);
     // An alloy button the user selected while the core was starting.
-    if (views[position].checked !== Boolean(shown.input.checked)) shown.input.dispatchEvent(new Event('change'));
+    if (shown.input.checked) shown.input.dispatchEvent(new Event('change'));
   });
   performance.mark('kelvaro-ready');
 }
