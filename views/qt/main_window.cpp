@@ -31,7 +31,8 @@ Qt::WindowFlags titleBarFlags(const WindowView &frame)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent), form(loadKelvaro())
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent, titleBarFlags(windowView())), form(loadKelvaro())
 {
     installAccessibleRoles();
     const FormDescription &description = kelvaroForm();
@@ -59,8 +60,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), form(loadKelvaro())
 
 void MainWindow::frameWindow(QSize clientSize)
 {
-    const WindowView frame = windowView();
-    setWindowFlags(titleBarFlags(frame));
+    const WindowView frame = windowView(); // its title-bar buttons are given at construction
     setWindowTitle(toQString(frame.title));
     if (frame.resizable)
         resize(clientSize);

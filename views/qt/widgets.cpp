@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextDocument>
 
@@ -114,11 +115,9 @@ void showText(QWidget *widget, const ControlView &view)
         const QString text = toDisplayedText(view.text);
         if (shownText(*box) == text)
             return; // an unchanged report keeps the reader's place
-        box->setPlainText(text);
-        if (view.fromFirstLine) {
-            box->moveCursor(QTextCursor::Start);
-            box->ensureCursorVisible();
-        }
+        box->setPlainText(text); // which puts the cursor on its first line
+        if (view.fromFirstLine)
+            box->verticalScrollBar()->setValue(0);
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         if (button->text() != toQString(view.text))
             button->setText(toQString(view.text));
