@@ -225,7 +225,7 @@ std::string htmlText(std::string_view text)
 std::string headMarkup()
 {
     const FormDescription &form = kelvaroForm();
-    const std::string title = htmlText(form.caption);
+    const std::string title = htmlText(windowView().title); // the page's frame is the browser's
     return "<title>" + title + "</title>\n<meta name=\"theme-color\" content=\""
         + cssColour(formColours(form, browserColours).background, browserColours)
         + "\">\n<meta name=\"apple-mobile-web-app-title\" content=\"" + title + "\">\n<style>"
@@ -239,7 +239,7 @@ std::string windowMarkup()
     const ViewState start = viewState(loadKelvaro());
     std::string order; // the ids of the shown controls, in the core's order
     for (const ControlDescription *control : shownControls())
-        order += (order.empty() ? "" : " ") + controlName(*control);
+        order.append(order.empty() ? "" : " ").append(controlName(*control));
     std::string html = "<div id=\"Kelvaro\"" + attribute("data-controls", order)
         + attribute("data-focus", controlName(*shownControls().at(focusAtStart())))
         + attribute("style",

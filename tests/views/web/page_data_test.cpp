@@ -38,7 +38,7 @@ TEST(PageData, MarkupNamesTheViewStatesControlsAndPlacesThemAtTheirTwipsInReadin
     const std::string markup = web::windowMarkup();
     std::string order;
     for (const ControlDescription *control : shownControls())
-        order += (order.empty() ? "" : " ") + controlName(*control);
+        order.append(order.empty() ? "" : " ").append(controlName(*control));
     EXPECT_NE(markup.find(" data-controls=\"" + order + '"'), std::string::npos) << markup;
     const auto pixels = [](int twips) { return std::to_string(twips * 96 / 1440); };
     std::size_t last = 0;
