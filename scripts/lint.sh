@@ -60,7 +60,7 @@ if [ -f build-web/compile_commands.json ]; then
   # clang takes emscripten's C++ and system headers from its sysroot; the rest is checked above.
   sysroot=$(em-config CACHE)/sysroot
   run-clang-tidy -p build-web -quiet -j "$(nproc)" -extra-arg=--target=wasm32-unknown-emscripten \
-    -extra-arg=--sysroot="$sysroot" -extra-arg=-D__EMSCRIPTEN__ views/web/ \
+    -extra-arg=--sysroot="$sysroot" -extra-arg=-D__EMSCRIPTEN__ "^$PWD/views/web/" \
     > build-web/clang-tidy.log 2>&1 || {
     grep -E 'warning:|error:' -A3 build-web/clang-tidy.log
     exit 1

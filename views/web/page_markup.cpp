@@ -14,36 +14,31 @@ namespace kelvaro::web {
 namespace {
 
 // Under forced colours each system colour is a CSS keyword. The decisions are taken with a
-// stand-in for each, and every colour that comes back must be one of them: under high contrast
-// the user's scheme is taken whole.
-struct Keyword
+// stand-in for each, the keyword's place in this list in blue, and every colour that comes back
+// must be one of them: under high contrast the user's scheme is taken whole.
+constexpr std::array<std::string_view, 6> keywords {"Canvas",     "CanvasText", "ButtonFace",
+                                                    "ButtonText", "Highlight",  "HighlightText"};
+
+constexpr Rgb standIn(std::uint8_t keyword)
 {
-    Rgb standIn;
-    std::string_view name;
-};
-constexpr std::array<Keyword, 6> keywords {{{{0, 0, 1}, "Canvas"},
-                                            {{0, 0, 2}, "CanvasText"},
-                                            {{0, 0, 3}, "ButtonFace"},
-                                            {{0, 0, 4}, "ButtonText"},
-                                            {{0, 0, 5}, "Highlight"},
-                                            {{0, 0, 6}, "HighlightText"}}};
-constexpr SystemColours forcedColours {.window = keywords[0].standIn,
-                                       .windowText = keywords[1].standIn,
-                                       .buttonFace = keywords[2].standIn,
-                                       .buttonText = keywords[3].standIn,
-                                       .highlight = keywords[4].standIn,
-                                       .highlightText = keywords[5].standIn,
+    return {0, 0, static_cast<std::uint8_t>(keyword + 1)};
+}
+
+constexpr SystemColours forcedColours {.window = standIn(0),
+                                       .windowText = standIn(1),
+                                       .buttonFace = standIn(2),
+                                       .buttonText = standIn(3),
+                                       .highlight = standIn(4),
+                                       .highlightText = standIn(5),
                                        .highContrast = true};
 
 std::string cssColour(Rgb colour, const SystemColours &system)
 {
     if (system.highContrast) {
-        const auto *keyword
-            = std::find_if(keywords.begin(), keywords.end(),
-                           [colour](const Keyword &k) { return k.standIn == colour; });
-        if (keyword == keywords.end())
+        const std::size_t keyword = colour.blue - 1U;
+        if (colour.red != 0 || colour.green != 0 || keyword >= keywords.size())
             throw std::logic_error("a colour under forced colours that is no system colour");
-        return std::string(keyword->name);
+        return std::string(keywords.at(keyword));
     }
     constexpr std::string_view digits = "0123456789abcdef";
     std::string css = "#";
@@ -121,7 +116,7 @@ std::string tabStop(const ControlView &view)
 std::string listMarkup(const ControlView &view, const std::string &id)
 {
     const ControlDescription &control = *view.control;
-    std::string html = "<div class=\"list\"><div class=\"name\"" + attribute("id", id + "_name")
+    std::string html = R"(<div class="list"><div class="name")" + attribute("id", id + "_name")
         + '>' + htmlText(view.accessibleName) + "</div><div role=\"listbox\"" + attribute("id", id)
         + place(control) + attribute("tabindex", view.tabStop ? "0" : "-1")
         + attribute("aria-labelledby", id + "_name")
@@ -153,7 +148,7 @@ std::string controlMarkup(const ControlView &view)
             + "</legend>";
     case ControlKind::OptionButton:
         return "<label class=\"option\"" + attribute("for", id) + place(control)
-            + "><input type=\"radio\" name=\"Option1\"" + attribute("id", id) + tabStop(view)
+            + R"(><input type="radio" name="Option1")" + attribute("id", id) + tabStop(view)
             + (view.checked ? " checked" : "") + named(view) + "><span>" + text + "</span></label>";
     case ControlKind::ListBox:
         return listMarkup(view, id);
@@ -253,7 +248,7 @@ std::string windowMarkup()
         if (block == "Frame1")
             html += "</fieldset>\n";
         else if (!block.empty())
-            html += std::string(block == "commands" ? "<p id=\"outcome\" aria-live=\"polite\"></p>"
+            html += std::string(block == "commands" ? R"(<p id="outcome" aria-live="polite"></p>)"
                                                     : "")
                 + "</div>\n";
         block = {};

@@ -95,11 +95,10 @@ TEST(ViewState, ShowsOnlyTheShownControlsInTabOrderAndStartsInTheReport)
     EXPECT_EQ(std::tuple(frame.title, frame.systemMenu, frame.minimizeButton, frame.maximizeButton,
                          frame.resizable, frame.centred),
               std::tuple(std::string("Kelvaro"), true, false, false, false, true));
-    std::vector<std::string> read;
-    for (const ControlDescription *control : readingOrder())
-        read.push_back(controlName(*control));
-    read.erase(read.begin() + 4,
-               read.begin() + 13); // the alloy buttons in order, as in the tab order
+    std::vector<std::string> read(readingOrder().size());
+    std::transform(readingOrder().begin(), readingOrder().end(), read.begin(),
+                   [](const ControlDescription *control) { return controlName(*control); });
+    read.erase(read.begin() + 4, read.begin() + 13); // the other alloy buttons, in tab order
     EXPECT_EQ(
         read,
         (std::vector<std::string> {"Label1_0", "Text1_0", "Frame1", "Option1_0", "Label1_1",
